@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// The texts of the about box and the update prompt; line breaks are CR LF.
+namespace InfoTexts {
+
+QString aboutText(const QString &windowTitle);
+QString updatePrompt(const QString &windowTitle);
+
+// The download share that the update prompt offers.
+QUrl updateAddress();
+
+} // namespace InfoTexts

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QLockFile>
+
+#include <memory>
+
+// The parts every desktop OS shares through Qt; the processor names come from the OS's
+// own file (ProcessorNames_<os>.cpp).
+class DesktopPlatform final : public Platform
+{
+public:
+    // lockDirectory: where the instance lock lives; empty for the user's runtime folder.
+    explicit DesktopPlatform(QString lockDirectory = {});
+    ~DesktopPlatform() override;
+    Q_DISABLE_COPY_MOVE(DesktopPlatform)
+
+    Button messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                      Buttons buttons, Button defaultButton) override;
+    void openAddress(const QUrl &address) override;
+    QStringList processorNames() override;
+    bool claimSingleInstance() override;
+
+private:
+    QString m_lockDirectory;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+// Defined once per OS.
+QStringList systemProcessorNames();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// The six condition fields of a query, and how they combine.
+struct Conditions
+{
+    QString main;
+    QString andCondition;
+    QString or1, or2, or3, or4;
+};
+
+// The mode is chosen from the top: AND beats every OR, and OR fields count only as an
+// unbroken run from OR 1.
+enum class MatchMode { MainOnly, And, Or1, Or2, Or3, Or4 };
+
+// Leading and trailing U+0020 removed (no other character), letters upper-cased.
+QString normaliseCondition(QStringView fieldText);
+
+Conditions normaliseConditions(const Conditions &fieldTexts);
+
+MatchMode chooseMatchMode(const Conditions &normalised);
+
+// The note shown when more records match than the table holds.
+QString capNote(MatchMode mode);
+
+// The list letter a category leaves out: "1" (all) 'A', "2" (CPU) 'G', "3" (GPU) 'C';
+// a null QChar for any other mark.
+QChar excludedLetter(QStringView categoryMark);

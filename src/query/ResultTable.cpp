@@ -1,0 +1,51 @@
+#include "query/ResultTable.h"
+
+#include "data/ScoreRecord.h"
+
+namespace ResultTable {
+
+QString frameLine()
+{
+    return QStringLiteral("+-----+----------------------------------------+-----+--------+\r\n");
+}
+
+QString headerText()
+{
+    return frameLine()
+        + QStringLiteral("|编号 |硬件描述                                |得分 |与 I3-  |\r\n")
+        + QStringLiteral("|     |                                        |     |4340比% |\r\n")
+        + frameLine();
+}
+
+QString percentageCell(QStringView record, const QLocale &locale)
+{
+    if (ScoreRecord::listLetter(record) != u'C')
+        return QStringLiteral("        |");
+    const double percent = ScoreRecord::scoreValue(record) * 100.0 / kReferenceScore;
+    QLocale numbers = locale;
+    numbers.setNumberOptions(numbers.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return numbers.toString(percent, 'f', 2).rightJustified(8) + QLatin1Char('|');
+}
+
+QString rowText(QStringView record, const QLocale &locale)
+{
+    return record + percentageCell(record, locale) + QStringLiteral("\r\n");
+}
+
+bool frameFollowsRow(int rowNumber)
+{
+    return rowNumber % 5 == 4;
+}
+
+bool closingLineNeeded(int rowCount)
+{
+    return rowCount >= 1 && !frameFollowsRow(rowCount);
+}
+
+bool isTierMember(QStringView record, QStringView tierCodes)
+{
+    const QStringView code = ScoreRecord::codeField(record);
+    return code.size() == ScoreRecord::kCodeWidth && tierCodes.contains(code);
+}
+
+} // namespace ResultTable

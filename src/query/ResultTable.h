@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+// The text of the result table. Every line ends in CR LF; a row is the stored record
+// followed by a 9-character percentage cell, so each line spans 63 display columns.
+namespace ResultTable {
+
+inline constexpr int kMaxRows = 30;
+inline constexpr int kReferenceScore = 5240; // Intel Core i3-4340, the 100 % mark
+
+QString frameLine();   // with its CR LF
+QString headerText();  // frame, the two header lines, frame
+
+// The record's score as a percentage of the reference, right-aligned before the closing
+// bar, in the locale's number format; eight spaces and a bar for a non-CPU record.
+QString percentageCell(QStringView record, const QLocale &locale = QLocale());
+
+QString rowText(QStringView record, const QLocale &locale = QLocale()); // with its CR LF
+
+// A frame line follows rows 4, 9, 14, ...
+bool frameFollowsRow(int rowNumber);
+
+// The closing frame line, needed unless the table is empty or its last row already got one.
+bool closingLineNeeded(int rowCount);
+
+// The game tier lists a record exactly when its 5-character code field occurs in the
+// tier's code text.
+bool isTierMember(QStringView record, QStringView tierCodes);
+
+} // namespace ResultTable

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports a left click, for the example and link labels.
+class ClickLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};

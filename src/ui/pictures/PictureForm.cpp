@@ -1,0 +1,71 @@
+#include "ui/pictures/PictureForm.h"
+
+#include "ui/pictures/PictureBox.h"
+#include "ui/pictures/ProgramIcon.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+struct Layout
+{
+    const char *name;
+    const char16_t *caption;
+    const char *image;
+    QSize client;
+    QRect picture;
+    QRect button;
+};
+
+const Layout &layoutOf(PictureForm::Kind kind)
+{
+    // twips / 15 = pixels at 96 dpi
+    static const Layout chart{"Form2", u"PUBG配置", ":/pictures/pubg_chart.jpg", {716, 399},
+                              {8, 8, 704, 351}, {320, 360, 65, 33}};
+    static const Layout notebook{"Form3", u"作者的ThinkPADP53", ":/pictures/notebook.jpg", {602, 815},
+                                 {8, 8, 591, 764}, {272, 776, 65, 33}};
+    return kind == PictureForm::Kind::GameChart ? chart : notebook;
+}
+
+} // namespace
+
+PictureForm::PictureForm(Kind kind)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint)
+{
+    const Layout &layout = layoutOf(kind);
+    setObjectName(QLatin1String(layout.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf16(layout.caption));
+    setWindowIcon(programIcon());
+    setFixedSize(layout.client);
+
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(layout.picture);
+    Picture1->setPixmap(QPixmap(QLatin1String(layout.image)));
+    Picture1->setAccessibleName(windowTitle());
+
+    Command1 = new QPushButton(QStringLiteral("确定&O"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(layout.button);
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &PictureForm::Command1_Click);
+
+    setTabOrder(Picture1, Command1);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void PictureForm::Command1_Click()
+{
+    close();
+}

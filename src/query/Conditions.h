@@ -7,9 +7,9 @@
 // The six condition fields of a query, and how they combine.
 struct Conditions
 {
-    QString main;
-    QString andCondition;
-    QString or1, or2, or3, or4;
+    QString main{};
+    QString andCondition{};
+    QString or1{}, or2{}, or3{}, or4{};
 };
 
 // The mode is chosen from the top: AND beats every OR, and OR fields count only as an

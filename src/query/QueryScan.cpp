@@ -2,19 +2,20 @@
 
 #include "query/SearchIndex.h"
 
+#include <algorithm>
+
 QueryScan::QueryScan(const SearchIndex &index, const Conditions &c, QChar excluded)
     : m_index(index)
     , m_mode(chooseMatchMode(c))
     , m_excluded(excluded)
-    , m_main(c.main)
-    , m_and(c.andCondition)
+    , m_and(c.andCondition.toStdString())
 {
-    m_any.append(c.main);
+    m_any.push_back({c.main.toStdString()});
     switch (m_mode) {
-    case MatchMode::Or4: m_any.append(c.or4); [[fallthrough]];
-    case MatchMode::Or3: m_any.append(c.or3); [[fallthrough]];
-    case MatchMode::Or2: m_any.append(c.or2); [[fallthrough]];
-    case MatchMode::Or1: m_any.append(c.or1); break;
+    case MatchMode::Or4: m_any.push_back({c.or4.toStdString()}); [[fallthrough]];
+    case MatchMode::Or3: m_any.push_back({c.or3.toStdString()}); [[fallthrough]];
+    case MatchMode::Or2: m_any.push_back({c.or2.toStdString()}); [[fallthrough]];
+    case MatchMode::Or1: m_any.push_back({c.or1.toStdString()}); break;
     case MatchMode::MainOnly:
     case MatchMode::And: break;
     }
@@ -22,24 +23,45 @@ QueryScan::QueryScan(const SearchIndex &index, const Conditions &c, QChar exclud
 
 bool QueryScan::isHit(int slot) const
 {
+    if (slot < 1 || slot > m_index.lastSlot())
+        return false;
     if (!m_excluded.isNull() && m_index.letter(slot) == m_excluded)
         return false;
-    const QStringView window = m_index.description(slot);
+    const std::string_view window = m_index.description(slot);
+    const auto contains = [&](const std::string &term) {
+        return !term.empty() && window.find(term) != std::string_view::npos;
+    };
     if (m_mode == MatchMode::And)
-        return window.contains(m_main) && window.contains(m_and);
-    for (const QString &term : m_any) {
-        if (window.contains(term))
-            return true;
-    }
-    return false;
+        return contains(m_any.front().utf8) && contains(m_and);
+    return std::any_of(m_any.begin(), m_any.end(), [&](const Term &t) { return contains(t.utf8); });
 }
 
-int QueryScan::nextHit(int from, int last) const
+int QueryScan::nextSlotOf(Term &term, int from)
+{
+    // An earlier answer still holds for a later start that it does not lie before.
+    if (term.found >= 0 && from >= term.askedFrom && (term.found == 0 || term.found >= from))
+        return term.found;
+    term.found = m_index.firstSlotContaining(term.utf8, from);
+    term.askedFrom = from;
+    return term.found;
+}
+
+int QueryScan::nextHit(int from, int last)
 {
     last = std::min(last, m_index.lastSlot());
-    for (int slot = std::max(from, 1); slot <= last; ++slot) {
+    from = std::max(from, 1);
+    while (from <= last) {
+        int slot = 0;
+        for (Term &term : m_any) {
+            const int s = nextSlotOf(term, from);
+            if (s != 0 && (slot == 0 || s < slot))
+                slot = s;
+        }
+        if (slot == 0 || slot > last)
+            return 0;
         if (isHit(slot))
             return slot;
+        from = slot + 1;
     }
     return 0;
 }

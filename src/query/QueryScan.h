@@ -3,8 +3,9 @@
 #include "query/Conditions.h"
 
 #include <QChar>
-#include <QString>
-#include <QStringList>
+
+#include <string>
+#include <vector>
 
 class SearchIndex;
 
@@ -20,14 +21,22 @@ public:
 
     bool isHit(int slot) const;
 
-    // The first hit in [from, last], or 0 when there is none.
-    int nextHit(int from, int last) const;
+    // The first hit in [from, last], or 0 when there is none. Meant to be called with
+    // rising from; each term then passes through the records once.
+    int nextHit(int from, int last);
 
 private:
+    struct Term
+    {
+        std::string utf8;
+        int found = -1; // the last answer of firstSlotContaining, -1 before the first
+        int askedFrom = 0;
+    };
+    int nextSlotOf(Term &term, int from);
+
     const SearchIndex &m_index;
     MatchMode m_mode;
     QChar m_excluded;
-    QString m_main;
-    QString m_and;
-    QStringList m_any; // main and the OR conditions in force
+    std::vector<Term> m_any; // AND mode: the main condition alone; otherwise main and ORs
+    std::string m_and;
 };

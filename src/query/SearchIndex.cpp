@@ -4,23 +4,76 @@
 #include "data/ScoreRecord.h"
 #include "query/TextCase.h"
 
+#include <algorithm>
+#include <cstring>
+
 SearchIndex::SearchIndex(const RecordTable &table, int lastSlot)
 {
-    m_offsets.reserve(std::size_t(lastSlot) + 1);
+    m_begin.reserve(std::size_t(lastSlot) + 2);
     m_letters.reserve(std::size_t(lastSlot) + 1);
-    m_offsets.push_back(0);
+    m_text.reserve(std::size_t(lastSlot) * (ScoreRecord::kDescriptionColumns + 1));
+    m_text.push_back('\n'); // slot 0, never a hit
+    m_begin.push_back(0);
     m_letters.push_back(QChar());
-    m_text.reserve(qsizetype(lastSlot) * ScoreRecord::kDescriptionColumns);
     for (int slot = 1; slot <= lastSlot; ++slot) {
         const QString &record = table[slot];
-        m_text += upperCaseInPlace(ScoreRecord::descriptionField(record));
-        m_offsets.push_back(m_text.size());
+        m_begin.push_back(m_text.size());
+        m_text += upperCaseInPlace(ScoreRecord::descriptionField(record)).toStdString();
+        m_text.push_back('\n');
         m_letters.push_back(ScoreRecord::listLetter(record));
     }
+    m_begin.push_back(m_text.size());
+    for (const char c : m_text)
+        ++m_byteCount[static_cast<unsigned char>(c)];
 }
 
-QStringView SearchIndex::description(int slot) const
+// Like string_view::find, but memchr looks for the needle's rarest byte in this text
+// rather than its first: "INTEL" is everywhere, so an "I..." needle would stop at every one.
+std::size_t SearchIndex::find(std::string_view needle, std::size_t from) const
 {
-    const qsizetype begin = m_offsets[std::size_t(slot) - 1];
-    return QStringView(m_text).sliced(begin, m_offsets[std::size_t(slot)] - begin);
+    std::size_t anchor = 0;
+    for (std::size_t k = 1; k < needle.size(); ++k) {
+        if (m_byteCount[static_cast<unsigned char>(needle[k])] < m_byteCount[static_cast<unsigned char>(needle[anchor])])
+            anchor = k;
+    }
+    const char *const begin = m_text.data();
+    const char *const end = begin + m_text.size();
+    const char *p = begin + from + anchor;
+    while (p < end) {
+        const void *hit = std::memchr(p, needle[anchor], std::size_t(end - p));
+        if (!hit)
+            return std::string_view::npos;
+        const char *start = static_cast<const char *>(hit) - anchor;
+        if (std::size_t(end - start) < needle.size())
+            return std::string_view::npos;
+        if (std::memcmp(start, needle.data(), needle.size()) == 0)
+            return std::size_t(start - begin);
+        p = static_cast<const char *>(hit) + 1;
+    }
+    return std::string_view::npos;
+}
+
+int SearchIndex::slotAt(std::size_t offset) const
+{
+    return int(std::upper_bound(m_begin.begin(), m_begin.end(), offset) - m_begin.begin()) - 1;
+}
+
+int SearchIndex::firstSlotContaining(std::string_view needle, int fromSlot) const
+{
+    if (needle.empty() || fromSlot > lastSlot())
+        return 0;
+    std::size_t from = m_begin[std::size_t(std::max(fromSlot, 1))];
+    for (;;) {
+        const std::size_t at = find(needle, from);
+        if (at == std::string_view::npos)
+            return 0;
+        const int slot = slotAt(at);
+        if (slot > lastSlot())
+            return 0;
+        // a needle holding a line feed can run into the next description; then no later
+        // start in this description fits either
+        if (at + needle.size() < m_begin[std::size_t(slot) + 1])
+            return slot;
+        from = m_begin[std::size_t(slot) + 1];
+    }
 }

@@ -470,7 +470,7 @@ void Form1::RunQuery()
         Text10->clear();
     }
     BeginResultTable();
-    const QueryScan scan(searchIndex(), c, excludedLetter(Opt_mark1));
+    QueryScan scan(searchIndex(), c, excludedLetter(Opt_mark1));
     ii = 0;
     for (i = scan.nextHit(1, MAXrecn1); i != 0; i = scan.nextHit(i + 1, MAXrecn1)) {
         if (ii >= ResultTable::kMaxRows) {

@@ -109,6 +109,10 @@ public:
     QRadioButton *Option2 = nullptr;
     QRadioButton *Option3 = nullptr;
 
+    // The text of the result box as written, lines ending in CR LF (the box itself shows
+    // line breaks without the CR).
+    const QString &resultText() const { return m_resultText; }
+
     PictureForm *Form2() const { return m_form2; }
     PictureForm *Form3() const { return m_form3; }
 

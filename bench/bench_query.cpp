@@ -1,0 +1,130 @@
+// The query core against a naive baseline (std::string_view::find over pre-upper-cased
+// UTF-8 descriptions), and a whole query click that writes 30 rows into the result box.
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_query
+
+#include "data/RecordTable.h"
+#include "data/ScoreRecord.h"
+#include "query/QueryScan.h"
+#include "query/SearchIndex.h"
+#include "query/TextCase.h"
+#include "support/FakePlatform.h"
+#include "ui/main/Form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+struct Data
+{
+    RecordTable table;
+    SearchIndex index;
+    std::vector<std::string> upper; // slot k at k - 1
+    Data()
+    {
+        table.FillCpuList();
+        table.FillGpuList();
+        index = SearchIndex(table, RecordTable::kRecordCount);
+        for (int slot = 1; slot <= RecordTable::kRecordCount; ++slot)
+            upper.push_back(upperCaseInPlace(ScoreRecord::descriptionField(table[slot])).toStdString());
+    }
+};
+
+const Data &data()
+{
+    static const Data d;
+    return d;
+}
+
+struct Case
+{
+    const char *name;
+    Conditions conditions;
+    bool andMode;
+};
+
+const Case kCases[] = {
+    {"I7 (31st hit)", {QStringLiteral("I7")}, false},
+    {"no hit (full scan)", {QStringLiteral("NO SUCH CHIP")}, false},
+    {"OR 4 example", {QStringLiteral("I3-6100@"), {}, QStringLiteral("I3-7100@"), QStringLiteral("I3-8100@"),
+                      QStringLiteral("I3-9100@"), QStringLiteral("I3-10110U")}, false},
+    {"AND example", {QStringLiteral("GEFORCE"), QStringLiteral("6600")}, true},
+};
+
+void coreScan(benchmark::State &state, const Case &c)
+{
+    const Data &d = data();
+    for (auto _ : state) {
+        QueryScan scan(d.index, normaliseConditions(c.conditions), QChar(u'A'));
+        int hits = 0;
+        for (int slot = scan.nextHit(1, RecordTable::kRecordCount); slot != 0;
+             slot = scan.nextHit(slot + 1, RecordTable::kRecordCount)) {
+            if (++hits > 30)
+                break;
+        }
+        benchmark::DoNotOptimize(hits);
+    }
+}
+
+void baseline(benchmark::State &state, const Case &c)
+{
+    const Data &d = data();
+    std::vector<std::string> needles;
+    for (const QString &s : {c.conditions.main, c.conditions.or1, c.conditions.or2, c.conditions.or3, c.conditions.or4})
+        if (!s.isEmpty())
+            needles.push_back(s.toUpper().toStdString());
+    const std::string andNeedle = c.conditions.andCondition.toUpper().toStdString();
+    for (auto _ : state) {
+        int hits = 0;
+        for (const std::string &desc : d.upper) {
+            const std::string_view hay(desc);
+            bool hit = false;
+            if (c.andMode) {
+                hit = hay.find(needles[0]) != std::string_view::npos && hay.find(andNeedle) != std::string_view::npos;
+            } else {
+                for (const std::string &n : needles)
+                    if (hay.find(n) != std::string_view::npos) {
+                        hit = true;
+                        break;
+                    }
+            }
+            if (hit && ++hits > 30)
+                break;
+        }
+        benchmark::DoNotOptimize(hits);
+    }
+}
+
+void queryClick(benchmark::State &state)
+{
+    FakePlatform platform;
+    Form1 form(platform);
+    form.Form_Load();
+    form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("zen 5")); // exactly 30 rows
+    form.Command2_Click();
+    for (auto _ : state)
+        form.Command2_Click();
+    state.counters["rows"] = form.ii;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    for (const Case &c : kCases) {
+        benchmark::RegisterBenchmark((std::string("core/") + c.name).c_str(), coreScan, c)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("baseline/") + c.name).c_str(), baseline, c)->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark("Command2_Click, 30 rows into Text8", queryClick)->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

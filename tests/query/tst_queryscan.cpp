@@ -1,0 +1,186 @@
+#include "data/RecordTable.h"
+#include "data/ScoreRecord.h"
+#include "query/QueryScan.h"
+#include "query/SearchIndex.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QStringList codesFound(const SearchIndex &index, const RecordTable &table, const Conditions &fields,
+                       QChar excluded = u'A', int last = RecordTable::kRecordCount)
+{
+    QueryScan scan(index, normaliseConditions(fields), excluded);
+    QStringList codes;
+    for (int slot = scan.nextHit(1, last); slot != 0; slot = scan.nextHit(slot + 1, last))
+        codes.append(ScoreRecord::codeField(table[slot]).trimmed().toString());
+    return codes;
+}
+
+} // namespace
+
+class TstQueryScan : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void promisedOutcomes_data();
+    void promisedOutcomes();
+    void lowerCaseFindsTheSame();
+    void i7FillsTheTableWithCpusFirst();
+    void categoriesLeaveOutTheOtherList();
+    void codesAndScoresAreNotSearched();
+    void descriptionWindowStopsAtTheDescription();
+    void longConditionFindsNothing();
+    void agreesWithAPlainScan();
+
+private:
+    RecordTable m_table;
+    SearchIndex m_index;
+};
+
+void TstQueryScan::initTestCase()
+{
+    QVERIFY(m_table.FillCpuList());
+    QVERIFY(m_table.FillGpuList());
+    m_index = SearchIndex(m_table, RecordTable::kRecordCount);
+}
+
+void TstQueryScan::promisedOutcomes_data()
+{
+    QTest::addColumn<QStringList>("fields"); // main, AND, OR1..OR4
+    QTest::addColumn<QStringList>("codes");
+    QTest::newRow("I3-4340") << QStringList{"I3-4340"} << QStringList{"C914"};
+    QTest::newRow("I7-9850H") << QStringList{"i7-9850H"} << QStringList{"C230", "C312"};
+    QTest::newRow("and example") << QStringList{"GeForce", "6600"}
+                                 << QStringList{"G1304", "G1391", "G1413", "G1441", "G1465"};
+    QTest::newRow("or example") << QStringList{"I3-6100@", "", "I3-7100@", "I3-8100@", "I3-9100@", "I3-10110U"}
+                                << QStringList{"C482", "C590", "C811", "C827", "C870"};
+    QTest::newRow("or2 without or1 has no effect") << QStringList{"I3-6100@", "", "", "I3-8100@"}
+                                                   << QStringList{"C870"};
+    QTest::newRow("or fields after a gap") << QStringList{"I3-6100@", "", "I3-7100@", "I3-8100@", "", "I3-10110U"}
+                                           << QStringList{"C590", "C827", "C870"};
+    QTest::newRow("and beats or") << QStringList{"GeForce", "6600 LE", "Radeon"} << QStringList{"G1441"};
+    QTest::newRow("example 1, one letter short") << QStringList{"Intel Core i9-10980X E@3.00GH"} << QStringList{"C10"};
+    QTest::newRow("example 7") << QStringList{"Radeon RX 5700"} << QStringList{"G17", "G27", "G28"};
+    QTest::newRow("example 9") << QStringList{"Radeon Vega 3"} << QStringList{"G490", "G491"};
+    QTest::newRow("chinese in a description") << QStringList{"r7 350双卡"} << QStringList{"G314"};
+}
+
+void TstQueryScan::promisedOutcomes()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, codes);
+    while (fields.size() < 6)
+        fields.append(QString());
+    const Conditions c{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
+    QCOMPARE(codesFound(m_index, m_table, c), codes);
+}
+
+void TstQueryScan::lowerCaseFindsTheSame()
+{
+    QCOMPARE(codesFound(m_index, m_table, {QStringLiteral("  i7-4790k  ")}), QStringList{QStringLiteral("C316")});
+}
+
+void TstQueryScan::i7FillsTheTableWithCpusFirst()
+{
+    const QStringList codes = codesFound(m_index, m_table, {QStringLiteral("I7")});
+    QVERIFY(codes.size() > 30);
+    for (int k = 0; k < 31; ++k)
+        QVERIFY(codes[k].startsWith(u'C'));
+}
+
+void TstQueryScan::categoriesLeaveOutTheOtherList()
+{
+    const Conditions gtx{QStringLiteral("1")};
+    const QStringList all = codesFound(m_index, m_table, gtx, u'A');
+    const QStringList cpu = codesFound(m_index, m_table, gtx, u'G');
+    const QStringList gpu = codesFound(m_index, m_table, gtx, u'C');
+    QVERIFY(!cpu.isEmpty() && !gpu.isEmpty());
+    for (const QString &code : cpu)
+        QVERIFY(code.startsWith(u'C'));
+    for (const QString &code : gpu)
+        QVERIFY(code.startsWith(u'G'));
+    QCOMPARE(cpu.size() + gpu.size(), all.size());
+    QVERIFY(codesFound(m_index, m_table, gtx, QChar()) == all); // no mark, nothing left out
+}
+
+void TstQueryScan::codesAndScoresAreNotSearched()
+{
+    QVERIFY(codesFound(m_index, m_table, {QStringLiteral("C914")}).isEmpty());
+    QVERIFY(codesFound(m_index, m_table, {QStringLiteral("|")}).isEmpty());
+    QVERIFY(!codesFound(m_index, m_table, {QStringLiteral("5240")}).contains(QStringLiteral("C914")));
+}
+
+void TstQueryScan::descriptionWindowStopsAtTheDescription()
+{
+    // 40 characters from the 8th would reach into "| 19" here; the description field does not.
+    RecordTable table;
+    QBuffer list;
+    list.setData(QStringLiteral("|G1   |Radeon R7 + R7 350双卡                  | 1982|\n").toUtf8());
+    list.open(QIODevice::ReadOnly);
+    QVERIFY(table.fill(list, 1, 1));
+    const SearchIndex index(table, 1);
+    QCOMPARE(QString::fromStdString(std::string(index.description(1))), QStringLiteral("RADEON R7 + R7 350双卡                  "));
+    QVERIFY(codesFound(index, table, {QStringLiteral("19")}, u'A', 1).isEmpty());
+    QVERIFY(codesFound(index, table, {QStringLiteral("|")}, u'A', 1).isEmpty());
+    QCOMPARE(codesFound(index, table, {QStringLiteral("350")}, u'A', 1), QStringList{QStringLiteral("G1")});
+}
+
+void TstQueryScan::longConditionFindsNothing()
+{
+    // C1608's description fills all 40 columns: 40 characters find it, 41 cannot
+    const QString full = QStringLiteral("AMD Embedded G-Series GX-420GI Radeon R7");
+    QCOMPARE(codesFound(m_index, m_table, {full}), QStringList{QStringLiteral("C1608")});
+    QVERIFY(codesFound(m_index, m_table, {full + u' ' + u'x'}).isEmpty());
+    QVERIFY(codesFound(m_index, m_table, {QString(32767, u'A')}).isEmpty());
+}
+
+void TstQueryScan::agreesWithAPlainScan()
+{
+    // The scan searches one buffer with its own memchr loop; a plain per-record search over
+    // the stored records must find the same, for needles cut from real descriptions.
+    QRandomGenerator random(20200229);
+    const QChar letters[] = {QChar(u'A'), QChar(u'C'), QChar(u'G')};
+    for (int round = 0; round < 300; ++round) {
+        Conditions c;
+        QString *fields[] = {&c.main, &c.andCondition, &c.or1, &c.or2, &c.or3, &c.or4};
+        const int filled = 1 + random.bounded(6);
+        for (int k = 0; k < filled; ++k) {
+            const QString d = ScoreRecord::descriptionField(m_table[1 + random.bounded(RecordTable::kRecordCount)]).toString();
+            const int from = random.bounded(int(d.size()));
+            *fields[k == 0 ? 0 : 1 + random.bounded(5)] = d.mid(from, 1 + random.bounded(6)).toLower();
+        }
+        if (random.bounded(4) == 0)
+            c.andCondition.clear();
+        const Conditions n = normaliseConditions(c);
+        if (n.main.isEmpty())
+            continue;
+        const QChar excluded = letters[random.bounded(3)];
+        QStringList expected;
+        const MatchMode mode = chooseMatchMode(n);
+        QStringList any{n.main};
+        if (mode >= MatchMode::Or1) any << n.or1;
+        if (mode >= MatchMode::Or2) any << n.or2;
+        if (mode >= MatchMode::Or3) any << n.or3;
+        if (mode >= MatchMode::Or4) any << n.or4;
+        for (int slot = 1; slot <= RecordTable::kRecordCount; ++slot) {
+            const QString &r = m_table[slot];
+            if (ScoreRecord::listLetter(r) == excluded)
+                continue;
+            const QString window = ScoreRecord::descriptionField(r).toString().toUpper();
+            const bool hit = mode == MatchMode::And
+                ? window.contains(n.main) && window.contains(n.andCondition)
+                : std::any_of(any.begin(), any.end(), [&](const QString &t) { return window.contains(t); });
+            if (hit)
+                expected.append(ScoreRecord::codeField(r).trimmed().toString());
+        }
+        QCOMPARE(codesFound(m_index, m_table, c, excluded), expected);
+    }
+}
+
+QTEST_APPLESS_MAIN(TstQueryScan)
+#include "tst_queryscan.moc"

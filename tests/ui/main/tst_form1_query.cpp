@@ -1,0 +1,251 @@
+#include "FormFixture.h"
+
+#include <QPushButton>
+
+class TstForm1Query : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpState();
+    void lowerCaseWithSpaces();
+    void oneRowWithItsPercentage();
+    void capNoteWhileTableIsOpen();
+    void exactlyThirtyHitsGiveNoNote();
+    void andQueryEmptiesTheOrFields();
+    void orExampleInListOrder();
+    void categoriesFilterAndCountOnlyListedRows();
+    void emptyMainConditionEmptiesEverything();
+    void categoryChangeWithEmptyMainKeepsTheCategory();
+    void queryWhileStartingChangesNothing();
+    void clickOnTheChosenOptionRunsAgain();
+    void preparedQuerySwitchesToAllOnce();
+    void resetEmptiesFieldsButKeepsCategory();
+    void boxShowsWhatWasWritten();
+};
+
+void TstForm1Query::startUpState()
+{
+    FormFixture f;
+    QVERIFY(f.loaded);
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("1"));
+    QCOMPARE(f.form->Start1, QStringLiteral("1"));
+    QCOMPARE(f.form->MAXrecn1, 4734);
+    QVERIFY(f.find<QPlainTextEdit>("Text8")->toPlainText().isEmpty());
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(f.form->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstForm1Query::lowerCaseWithSpaces()
+{
+    FormFixture f;
+    f.query(QStringLiteral("  i7-4790k  "));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C316")});
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("  i7-4790k  ")); // the field is left as typed
+}
+
+void TstForm1Query::oneRowWithItsPercentage()
+{
+    FormFixture f;
+    f.query(QStringLiteral("I3-4340"));
+    const QStringList lines = f.lines();
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines[4], QStringLiteral("|C914 |Intel Core i3-4340@3.60GHz              | 5240|  100.00|"));
+    QCOMPARE(lines[5], kFrame);
+    QVERIFY(f.form->resultText().endsWith(QStringLiteral("\r\n")));
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(f.form->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstForm1Query::capNoteWhileTableIsOpen()
+{
+    FormFixture f;
+    QStringList codesAtNote;
+    QString boxAtNote;
+    bool busyAtNote = false;
+    f.platform.onMessage = [&](const FakePlatform::Message &) {
+        codesAtNote = f.rowCodes();
+        boxAtNote = f.find<QPlainTextEdit>("Text8")->toPlainText();
+        busyAtNote = f.form->cursor().shape() == Qt::WaitCursor;
+    };
+    f.query(QStringLiteral("I7"));
+    QCOMPARE(f.platform.messages.size(), 1);
+    const FakePlatform::Message &note = f.platform.messages.constFirst();
+    QCOMPARE(note.text, QStringLiteral("注:仅显示前30条记录(请缩少范围)a。"));
+    QCOMPARE(note.title, QStringLiteral("系统提示"));
+    QCOMPARE(note.icon, Platform::Icon::Exclamation);
+    QCOMPARE(note.buttons, Platform::Buttons::Ok);
+    // the 30 rows are in view, the last one still without its closing line, pointer busy
+    QCOMPARE(codesAtNote.size(), 30);
+    QVERIFY(busyAtNote);
+    const QStringList shown = boxAtNote.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(shown.size(), 40);
+    QVERIFY(shown.constLast().startsWith(QStringLiteral("|") + codesAtNote.constLast()));
+    // afterwards: closed with 41 lines, only processors, normal pointer
+    QCOMPARE(f.rowCodes(), codesAtNote);
+    QCOMPARE(f.lines().size(), 41);
+    QCOMPARE(f.lines().constLast(), kFrame);
+    for (const QString &code : codesAtNote)
+        QVERIFY(code.startsWith(u'C'));
+    QCOMPARE(f.form->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstForm1Query::exactlyThirtyHitsGiveNoNote()
+{
+    FormFixture f;
+    f.query(QStringLiteral("zen 5")); // the 30 Ryzen 5 processors
+    QCOMPARE(f.rowCodes().size(), 30);
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(f.lines().size(), 41);
+
+    f.query(QStringLiteral("@1.70")); // 31 processors at 1.70 GHz
+    QCOMPARE(f.rowCodes().size(), 30);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.lines().size(), 41);
+}
+
+void TstForm1Query::andQueryEmptiesTheOrFields()
+{
+    FormFixture f;
+    f.text("Text2")->setText(QStringLiteral("6600"));
+    f.text("Text5")->setText(QStringLiteral("Radeon"));
+    f.text("Text10")->setText(QStringLiteral("Vega"));
+    f.query(QStringLiteral("GeForce"));
+    QCOMPARE(f.rowCodes(), (QStringList{"G1304", "G1391", "G1413", "G1441", "G1465"}));
+    QVERIFY(f.text("Text5")->text().isEmpty());
+    QVERIFY(f.text("Text10")->text().isEmpty());
+    QCOMPARE(f.text("Text2")->text(), QStringLiteral("6600"));
+    for (const QString &line : f.lines()) {
+        if (line.startsWith(QStringLiteral("|G")))
+            QVERIFY(line.endsWith(QStringLiteral("        |")));
+    }
+}
+
+void TstForm1Query::orExampleInListOrder()
+{
+    FormFixture f;
+    f.text("Text5")->setText(QStringLiteral("I3-7100@"));
+    f.text("Text6")->setText(QStringLiteral("I3-8100@"));
+    f.text("Text7")->setText(QStringLiteral("I3-9100@"));
+    f.text("Text10")->setText(QStringLiteral("I3-10110U"));
+    f.query(QStringLiteral("I3-6100@"));
+    QCOMPARE(f.rowCodes(), (QStringList{"C482", "C590", "C811", "C827", "C870"}));
+    // OR 1 emptied: the others no longer count
+    f.text("Text5")->clear();
+    f.form->Command2_Click();
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C870")});
+}
+
+void TstForm1Query::categoriesFilterAndCountOnlyListedRows()
+{
+    FormFixture f;
+    f.text("Text1")->setText(QStringLiteral("GeForce"));
+    QTest::mouseClick(f.find<QRadioButton>("Option3"), Qt::LeftButton);
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("3"));
+    QCOMPARE(f.rowCodes().size(), 30);
+    QCOMPARE(f.rowCodes().constFirst(), QStringLiteral("G2"));
+    QCOMPARE(f.platform.messages.size(), 1);
+
+    f.platform.messages.clear();
+    QTest::mouseClick(f.find<QRadioButton>("Option2"), Qt::LeftButton);
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("2"));
+    QVERIFY(f.rowCodes().isEmpty()); // no processor is called GeForce
+    QCOMPARE(f.lines().size(), 4);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TstForm1Query::emptyMainConditionEmptiesEverything()
+{
+    FormFixture f;
+    f.query(QStringLiteral("I3-4340"));
+    f.text("Text2")->setText(QStringLiteral("x"));
+    f.text("Text5")->setText(QStringLiteral("y"));
+    f.text("Text1")->setText(QStringLiteral("    "));
+    f.form->Command2_Click();
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages[0].text,
+             QStringLiteral("Sorry,请在查询框输入设备型号等,例如：I7-4790K (支持组合及模糊查询)!"));
+    QCOMPARE(f.platform.messages[0].title, QStringLiteral("系统提示"));
+    QCOMPARE(f.platform.messages[0].icon, Platform::Icon::Exclamation);
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text10"})
+        QVERIFY2(f.text(name)->text().isEmpty(), name);
+    QVERIFY(f.find<QPlainTextEdit>("Text8")->toPlainText().isEmpty());
+    QVERIFY(f.form->resultText().isEmpty());
+    QCOMPARE(f.form->ii, 0);
+}
+
+void TstForm1Query::categoryChangeWithEmptyMainKeepsTheCategory()
+{
+    FormFixture f;
+    f.text("Text2")->setText(QStringLiteral("x"));
+    QTest::mouseClick(f.find<QRadioButton>("Option2"), Qt::LeftButton);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(f.find<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("2"));
+    QVERIFY(f.text("Text2")->text().isEmpty());
+}
+
+void TstForm1Query::queryWhileStartingChangesNothing()
+{
+    FormFixture f;
+    f.query(QStringLiteral("I3-4340"));
+    const QString before = f.form->resultText();
+    f.form->Start1 = QStringLiteral("0");
+    f.text("Text1")->clear();
+    f.form->RunQuery();
+    QCOMPARE(f.form->resultText(), before);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TstForm1Query::clickOnTheChosenOptionRunsAgain()
+{
+    FormFixture f;
+    f.text("Text1")->setText(QStringLiteral("I3-4340"));
+    QTest::mouseClick(f.find<QRadioButton>("Option1"), Qt::LeftButton);
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C914")});
+    f.text("Text1")->setText(QStringLiteral("I7-9850H"));
+    QTest::mouseClick(f.find<QRadioButton>("Option1"), Qt::LeftButton);
+    QCOMPARE(f.rowCodes(), (QStringList{"C230", "C312"}));
+}
+
+void TstForm1Query::preparedQuerySwitchesToAllOnce()
+{
+    FormFixture f;
+    QTest::mouseClick(f.find<QRadioButton>("Option3"), Qt::LeftButton); // empty main: one message
+    f.platform.messages.clear();
+    f.text("Text1")->setText(QStringLiteral("I7"));
+    f.form->RunPreparedQuery();
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("1"));
+    QCOMPARE(f.platform.messages.size(), 1); // the cap's note once: the query ran once
+    QCOMPARE(f.rowCodes().size(), 30);
+}
+
+void TstForm1Query::resetEmptiesFieldsButKeepsCategory()
+{
+    FormFixture f;
+    QTest::mouseClick(f.find<QRadioButton>("Option2"), Qt::LeftButton);
+    f.query(QStringLiteral("I3-4340"));
+    for (const char *name : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text10"})
+        f.text(name)->setText(QStringLiteral("x"));
+    QTest::mouseClick(f.find<QPushButton>("Command3"), Qt::LeftButton);
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text10"})
+        QVERIFY2(f.text(name)->text().isEmpty(), name);
+    QVERIFY(f.find<QPlainTextEdit>("Text8")->toPlainText().isEmpty());
+    QVERIFY(f.find<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("2"));
+}
+
+void TstForm1Query::boxShowsWhatWasWritten()
+{
+    FormFixture f;
+    f.query(QStringLiteral("Radeon R7 + R7 350"));
+    QString shown = f.form->resultText();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(f.find<QPlainTextEdit>("Text8")->toPlainText(), shown);
+    QVERIFY(f.rowCodes().contains(QStringLiteral("G314")));
+}
+
+QTEST_MAIN(TstForm1Query)
+#include "tst_form1_query.moc"

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake python3 qt6-base-dev libgl-dev libbenchmark-dev
-          fonts-wqy-zenhei xvfb xauth)
+          fonts-wqy-zenhei xvfb xauth xdotool)
 
 install_missing() {
     local missing=() p

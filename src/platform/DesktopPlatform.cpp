@@ -8,8 +8,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-DesktopPlatform::DesktopPlatform(QString lockDirectory)
+DesktopPlatform::DesktopPlatform(QString lockDirectory, QString lockName)
     : m_lockDirectory(std::move(lockDirectory))
+    , m_lockName(std::move(lockName))
 {
 }
 
@@ -62,7 +63,8 @@ bool DesktopPlatform::claimSingleInstance()
         dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    const QString name = m_lockName.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
+                                              : m_lockName;
     auto lock = std::make_unique<QLockFile>(QDir(dir).filePath(name + QStringLiteral(".lock")));
     // A lock left by a killed copy is recognised by its process id, whatever its age.
     lock->setStaleLockTime(0);

@@ -11,8 +11,9 @@
 class DesktopPlatform final : public Platform
 {
 public:
-    // lockDirectory: where the instance lock lives; empty for the user's runtime folder.
-    explicit DesktopPlatform(QString lockDirectory = {});
+    // Where the instance lock lives and what it is called; empty for the user's runtime
+    // folder and the executable's name.
+    explicit DesktopPlatform(QString lockDirectory = {}, QString lockName = {});
     ~DesktopPlatform() override;
     Q_DISABLE_COPY_MOVE(DesktopPlatform)
 
@@ -24,6 +25,7 @@ public:
 
 private:
     QString m_lockDirectory;
+    QString m_lockName;
     std::unique_ptr<QLockFile> m_lock;
 };
 

@@ -262,6 +262,11 @@ void Form1::createControls()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    // As on Windows, Tab reaches the option group at its chosen option; arrows move within.
+    for (QRadioButton *o : {Option1, Option2, Option3}) {
+        o->setFocusPolicy(Qt::ClickFocus);
+        connect(o, &QRadioButton::toggled, o, [o](bool on) { o->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); });
+    }
     // clicked, not toggled: a click on the option already chosen runs the query again
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);

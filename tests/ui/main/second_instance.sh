@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Two real copies of the program on a real X server: the second shows only its message and
+# ends after OK, the first keeps running; a first copy killed with SIGKILL blocks nothing.
+#   second_instance.sh PROGRAM        (run under xvfb-run)
+set -u
+program=$1
+title_main='^CPU/GPU性能天梯查询工具 V0\.99b4$'
+title_box='^CPU/GPU性能天梯查询工具$'
+export XDG_RUNTIME_DIR=$(mktemp -d)
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+pids=()
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+window_of() { # pid title-regex -> window id, waiting up to 15 s
+    local w
+    for _ in $(seq 150); do
+        w=$(xdotool search --all --pid "$1" --name "$2" 2>/dev/null | head -n1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+"$program" & first=$!; pids+=($first)
+window_of $first "$title_main" >/dev/null || fail "the first copy shows no main window"
+
+"$program" & second=$!; pids+=($second)
+box=$(window_of $second "$title_box") || fail "the second copy shows no message box"
+xdotool search --all --pid $second --name "$title_main" >/dev/null 2>&1 && fail "the second copy shows a main window"
+xdotool windowfocus --sync "$box" key --clearmodifiers Return
+for _ in $(seq 100); do kill -0 $second 2>/dev/null || break; sleep 0.1; done
+kill -0 $second 2>/dev/null && fail "the second copy did not end after OK"
+wait $second; rc=$?
+[ $rc -eq 0 ] || fail "the second copy ended with $rc"
+kill -0 $first 2>/dev/null || fail "the first copy did not survive"
+window_of $first "$title_main" >/dev/null || fail "the first copy lost its window"
+
+kill -9 $first; wait $first 2>/dev/null
+"$program" & third=$!; pids+=($third)
+window_of $third "$title_main" >/dev/null || fail "a copy started after a killed one shows no main window"
+echo "1 passed, 0 failed"

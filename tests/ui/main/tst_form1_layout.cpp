@@ -1,0 +1,229 @@
+#include "FormFixture.h"
+
+#include "data/ReferenceTables.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/pictures/PictureForm.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+class TstForm1Layout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void window();
+    void geometry_data();
+    void geometry();
+    void colours();
+    void fixedToolTips();
+    void linkLabels();
+    void titleEverywhere();
+    void resultBoxLinesUp();
+    void tabOrder();
+    void altSRunsTheQuery();
+    void altQEnds();
+    void closingEndsEverything();
+};
+
+void TstForm1Layout::window()
+{
+    FormFixture f;
+    QCOMPARE(f.form->size(), QSize(743, 703));
+    QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
+    QVERIFY(f.form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(f.form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!f.form->windowIcon().isNull());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(f.form->geometry().center(), screen.center());
+    // the two hidden boxes lie right of the client area
+    QVERIFY(f.text("Text3")->geometry().left() >= f.form->width());
+    QVERIFY(f.text("Text4")->geometry().left() >= f.form->width());
+}
+
+void TstForm1Layout::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("Text1") << "Text1" << "Frame1" << QRect(32, 16, 153, 27);
+    QTest::newRow("Text8") << "Text8" << "Frame1" << QRect(8, 80, 545, 545);
+    QTest::newRow("Command1") << "Command1" << "Form1" << QRect(576, 656, 161, 41);
+    QTest::newRow("Frame1") << "Frame1" << "Form1" << QRect(8, 64, 561, 633);
+    QTest::newRow("Label2_12") << "Label2_12" << "Frame4" << QRect(8, 208, 137, 17);
+    QTest::newRow("Label6_0") << "Label6_0" << "Frame3" << QRect(8, 16, 129, 17);
+    QTest::newRow("Command9_3") << "Command9_3" << "Frame2" << QRect(128, 16, 25, 25);
+    QTest::newRow("Option3") << "Option3" << "Frame1" << QRect(136, 48, 49, 25);
+    QTest::newRow("Picture1") << "Picture1" << "Form1" << QRect(8, 8, 52, 52);
+}
+
+void TstForm1Layout::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QRect, rect);
+    FormFixture f;
+    const QWidget *w = f.form->findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(w->parentWidget()->objectName(), parent);
+    QCOMPARE(w->geometry(), rect);
+}
+
+void TstForm1Layout::colours()
+{
+    FormFixture f;
+    QCOMPARE(f.text("Text1")->palette().color(QPalette::Base), QColor(255, 128, 0));
+    QCOMPARE(f.text("Text2")->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QCOMPARE(f.text("Text7")->palette().color(QPalette::Base), QColor(0, 255, 255));
+    QVERIFY(f.find<QPushButton>("Command2")->styleSheet().contains(QColor(255, 128, 0).name()));
+    QVERIFY(f.text("Text1")->font().bold());
+    QCOMPARE(f.find<QLabel>("Label1")->font().pixelSize(), 24);
+    QVERIFY(f.find<QLabel>("Label1")->font().bold());
+}
+
+void TstForm1Layout::fixedToolTips()
+{
+    FormFixture f;
+    const QPair<const char *, QString> tips[] = {
+        {"Label5", QStringLiteral("主查询条件(必选)请输入设备型号等,例如：I7-4790K (支持模糊查询)")},
+        {"Text1", QStringLiteral("主查询条件(必选)请输入设备型号等,例如：I7-4790K (支持模糊查询)")},
+        {"Text2", QStringLiteral("[与]条件:查询和主条件同时符合的记录(可选，优先于[或])")},
+        {"Label4", QStringLiteral("[或]条件:查询和主条件或者符合的记录(可选)")},
+        {"Option3", QStringLiteral("仅查询GPU(图形处理器)")},
+        {"Command2", QStringLiteral("执行查询(请输入设备型号等,例如：I7-4790K (支持模糊查询),可选择与和或的查询条件)")},
+        {"Command8", QStringLiteral("前往百度网盘检查本软件更新")},
+        {"Text10", QStringLiteral("查询条件：或4(可选)")},
+        {"Text8", QStringLiteral("查询结果(仅显示前30条)(注：编号首位C代表为CPU，G代表为GPU,两者综合分值不同。数据摘自网上测评，特此感谢，仅供使用者参考)")},
+    };
+    for (const auto &[name, tip] : tips)
+        QCOMPARE(f.form->findChild<QWidget *>(QLatin1String(name))->toolTip(), tip);
+    for (const char *none : {"Label7", "Frame1", "Picture1", "Label1", "Text3"})
+        QVERIFY2(f.form->findChild<QWidget *>(QLatin1String(none))->toolTip().isEmpty(), none);
+    QCOMPARE(f.find<QRadioButton>("Option3")->text(), QStringLiteral("GPU)"));
+    QCOMPARE(f.find<QPushButton>("Command5")->text(), QStringLiteral("PUB&G配置表"));
+}
+
+void TstForm1Layout::linkLabels()
+{
+    FormFixture f;
+    for (int k = 0; k < 7; ++k) {
+        const ClickLabel *l = f.find<ClickLabel>(qPrintable(QStringLiteral("Label6_%1").arg(k)));
+        QCOMPARE(l->toolTip(), ReferenceTables::LinkAddresses()[std::size_t(k)]);
+        QCOMPARE(l->text().size(), l->toolTip().size() - 8);
+        QCOMPARE(QStringLiteral("https://") + l->text(), l->toolTip());
+    }
+    QCOMPARE(f.find<ClickLabel>("Label6_7")->text(), QStringLiteral("百度百科：CPU"));
+    QCOMPARE(f.find<ClickLabel>("Label6_8")->text(), QStringLiteral("百度百科：GPU"));
+    QCOMPARE(f.find<ClickLabel>("Label6_8")->toolTip(), ReferenceTables::LinkAddresses()[8]);
+}
+
+void TstForm1Layout::titleEverywhere()
+{
+    FormFixture f;
+    QVERIFY(f.form->windowTitle().endsWith(QStringLiteral("V0.99b4")));
+    QCOMPARE(f.find<QLabel>("Label1")->text(), f.form->windowTitle());
+}
+
+void TstForm1Layout::resultBoxLinesUp()
+{
+    FormFixture f;
+    const QFont font = f.find<QPlainTextEdit>("Text8")->font();
+    const QFontMetricsF metrics(font);
+    const qreal ascii = metrics.horizontalAdvance(QStringLiteral("a"));
+    QVERIFY(ascii > 0);
+    for (const QString &s : {QStringLiteral("|"), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("9"), QStringLiteral(" ")})
+        QCOMPARE(metrics.horizontalAdvance(s), ascii);
+    for (const QString &s : {QStringLiteral("编"), QStringLiteral("双"), QStringLiteral("卡"), QStringLiteral("移")})
+        QCOMPARE(metrics.horizontalAdvance(s), 2 * ascii);
+    // a whole table line fits the box without wrapping
+    f.form->show();
+    f.query(QStringLiteral("I3-4340"));
+    QPlainTextEdit *box = f.find<QPlainTextEdit>("Text8");
+    QCOMPARE(box->document()->lineCount(), box->document()->blockCount());
+    QVERIFY(metrics.horizontalAdvance(f.lines().at(4)) < box->viewport()->width());
+    QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(box->isReadOnly());
+}
+
+void TstForm1Layout::tabOrder()
+{
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QStringList visited;
+    for (int k = 0; k < 23; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    // labels and frames never take a tab stop
+    // the option group takes one stop, at its chosen option
+    QStringList expected = {"Picture1", "Text3", "Text4", "Command4", "Command6", "Command3", "Option1", "Text7",
+                                  "Text6", "Text5", "Text2", "Text1", "Command2", "Text10", "Command8", "Command9_3",
+                                  "Command9_2", "Command9_1", "Command9_0", "Command7", "Command5", "Text8", "Command1"};
+    QCOMPARE(visited, expected);
+    // after choosing CPU the stop moves with the choice
+    QTest::mouseClick(f.find<QRadioButton>("Option2"), Qt::LeftButton);
+    f.find<QPushButton>("Command3")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option2"));
+    visited.clear();
+    for (int k = 0; k < 23; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    const QStringList around = expected.mid(7) + expected.mid(0, 6) + QStringList{QStringLiteral("Option2")};
+    QCOMPARE(visited, around);
+}
+
+void TstForm1Layout::altSRunsTheQuery()
+{
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    f.text("Text1")->setFocus();
+    QTest::keyClicks(f.text("Text1"), QStringLiteral("i3-4340"));
+    // an access key clicks its button the way a mouse does, after the button's press animation
+    QTest::keyClick(f.text("Text1"), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(f.rowCodes(), QStringList{QStringLiteral("C914")});
+    QTest::keyClick(f.text("Text1"), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(f.text("Text1")->text().isEmpty());
+    QVERIFY(f.form->resultText().isEmpty());
+}
+
+void TstForm1Layout::altQEnds()
+{
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QTest::keyClick(f.form.get(), Qt::Key_Q, Qt::AltModifier);
+    QTRY_COMPARE(f.endCount, 1);
+    QVERIFY(!f.form->isVisible());
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TstForm1Layout::closingEndsEverything()
+{
+    FormFixture f;
+    f.form->show();
+    f.form->Command5_Click();
+    f.form->Command7_Click();
+    QPointer<PictureForm> chart = f.form->Form2();
+    QPointer<PictureForm> notebook = f.form->Form3();
+    QVERIFY(chart && chart->isVisible() && notebook && notebook->isVisible());
+    f.form->close();
+    QCOMPARE(f.endCount, 1);
+    QVERIFY(!f.form->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!chart && !notebook); // closed, and released with it
+}
+
+QTEST_MAIN(TstForm1Layout)
+#include "tst_form1_layout.moc"

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/src/cpugpurank}
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$program"
+    exec tests/with_xvfb.sh "$0" "$program"
 fi
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Two real copies of the program on a real X server: the second shows only its message and
 # ends after OK, the first keeps running; a first copy killed with SIGKILL blocks nothing.
-#   second_instance.sh PROGRAM        (run under xvfb-run)
+#   second_instance.sh PROGRAM        (on an X server: tests/with_xvfb.sh)
 set -u
 program=$1
 title_main='^CPU/GPU性能天梯查询工具 V0\.99b4$'

@@ -21,7 +21,8 @@ Platform::Button DesktopPlatform::messageBox(QWidget *parent, const QString &tex
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
-    box.setText(text);
+    QString shown = text;
+    box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
     case Icon::Error: box.setIcon(QMessageBox::Critical); break;

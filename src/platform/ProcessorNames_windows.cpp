@@ -1,8 +1,8 @@
 #include "platform/DesktopPlatform.h"
 
-#include <comdef.h>
-#include <wbemidl.h>
 #include <windows.h>
+#include <oleauto.h>
+#include <wbemidl.h>
 
 namespace {
 
@@ -14,6 +14,16 @@ struct ComPtr
     ~ComPtr() { if (p) p->Release(); }
     T **operator&() { return &p; }
     T *operator->() const { return p; }
+};
+
+// A BSTR for one call.
+struct Bstr
+{
+    BSTR s;
+    explicit Bstr(const wchar_t *text) : s(SysAllocString(text)) {}
+    ~Bstr() { SysFreeString(s); }
+    Bstr(const Bstr &) = delete;
+    Bstr &operator=(const Bstr &) = delete;
 };
 
 } // namespace
@@ -40,12 +50,12 @@ QStringList systemProcessorNames()
         ComPtr<IEnumWbemClassObject> items;
         if (SUCCEEDED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
                                        reinterpret_cast<void **>(&locator)))
-            && SUCCEEDED(locator->ConnectServer(_bstr_t(L"ROOT\\CIMV2"), nullptr, nullptr, nullptr, 0,
+            && SUCCEEDED(locator->ConnectServer(Bstr(L"ROOT\\CIMV2").s, nullptr, nullptr, nullptr, 0,
                                                 nullptr, nullptr, &services))
             && SUCCEEDED(CoSetProxyBlanket(services.p, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
                                            RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
                                            EOAC_NONE))
-            && SUCCEEDED(services->ExecQuery(_bstr_t(L"WQL"), _bstr_t(L"select * from win32_processor"),
+            && SUCCEEDED(services->ExecQuery(Bstr(L"WQL").s, Bstr(L"select * from win32_processor").s,
                                              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
                                              &items))) {
             for (;;) {

@@ -1,0 +1,229 @@
+#include "FormFixture.h"
+
+#include "data/ReferenceTables.h"
+#include "platform/DesktopPlatform.h"
+#include "ui/main/ClickLabel.h"
+
+#include <QDesktopServices>
+#include <QPushButton>
+
+// Catches what the real platform hands to the browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+class TstForm1Info : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void thisComputersProcessor();
+    void noModelNumber_data();
+    void noModelNumber();
+    void sixCharactersAreEnough();
+    void sameNameTwice();
+    void switchesToAllWithOneQuery();
+    void mendedExtraction_data();
+    void mendedExtraction();
+    void aboutBox();
+    void updatePromptNoAndEnter();
+    void updatePromptYes();
+    void linkLabels();
+    void realPlatformOpensTheBrowserOnlyForWebAddresses();
+};
+
+void TstForm1Info::thisComputersProcessor()
+{
+    FormFixture f;
+    f.platform.processors = {QStringLiteral("Intel(R) Core(TM) i7-9850H CPU @ 2.60GHz")};
+    QStringList rowsAtReport;
+    f.platform.onMessage = [&](const FakePlatform::Message &) { rowsAtReport = f.rowCodes(); };
+    f.text("Text2")->setText(QStringLiteral("old"));
+    QTest::mouseClick(f.find<QPushButton>("Command6"), Qt::LeftButton);
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("i7-9850H"));
+    QVERIFY(f.text("Text2")->text().isEmpty());
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+    QCOMPARE(f.rowCodes(), (QStringList{"C230", "C312"}));
+    QCOMPARE(rowsAtReport, f.rowCodes()); // the table is filled behind the report
+    QCOMPARE(f.platform.messages.size(), 1);
+    const FakePlatform::Message &report = f.platform.messages.constFirst();
+    QCOMPARE(report.text, QStringLiteral("本机CPU型号：\r\nIntel(R) Core(TM) i7-9850H CPU @ 2.60GHz"));
+    QCOMPARE(report.title, QStringLiteral("系统提示"));
+    QCOMPARE(report.icon, Platform::Icon::Information);
+    QCOMPARE(report.buttons, Platform::Buttons::Ok);
+}
+
+void TstForm1Info::noModelNumber_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("AMD") << QStringList{"AMD Ryzen 7 3700X 8-Core Processor"};
+    QTest::newRow("none at all") << QStringList{};
+    QTest::newRow("name ends with the model") << QStringList{"Intel Core i7-9850H"};
+    QTest::newRow("five characters") << QStringList{"Core i5-82 x"};
+}
+
+void TstForm1Info::noModelNumber()
+{
+    QFETCH(QStringList, names);
+    FormFixture f;
+    f.query(QStringLiteral("I3-4340"));
+    f.text("Text2")->setText(QStringLiteral("kept"));
+    QTest::mouseClick(f.find<QRadioButton>("Option2"), Qt::LeftButton);
+    const QString table = f.form->resultText();
+    f.platform.messages.clear();
+    f.platform.processors = names;
+    f.form->Command6_Click();
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages[0].text, QStringLiteral("本机CPU型号：") + (names.isEmpty() ? QString() : QStringLiteral("\r\n") + names[0]));
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("I3-4340"));
+    QCOMPARE(f.text("Text2")->text(), QStringLiteral("kept"));
+    QVERIFY(f.find<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(f.form->resultText(), table);
+}
+
+void TstForm1Info::sixCharactersAreEnough()
+{
+    FormFixture f;
+    f.platform.processors = {QStringLiteral("Core i5-825 x")};
+    f.form->Command6_Click();
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("i5-825"));
+}
+
+void TstForm1Info::sameNameTwice()
+{
+    FormFixture f;
+    const QString name = QStringLiteral("Intel(R) Core(TM) i7-9850H CPU @ 2.60GHz");
+    f.platform.processors = {name, name};
+    f.form->Command6_Click();
+    QCOMPARE(f.platform.messages[0].text, QStringLiteral("本机CPU型号：\r\n") + name + QStringLiteral("\r\n") + name);
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("i7-9850H"));
+}
+
+void TstForm1Info::switchesToAllWithOneQuery()
+{
+    FormFixture f;
+    f.text("Text1")->setText(QStringLiteral("GeForce"));
+    QTest::mouseClick(f.find<QRadioButton>("Option3"), Qt::LeftButton);
+    f.platform.messages.clear();
+    f.platform.processors = {QStringLiteral("Intel Core i7-7700K CPU @ 4.20GHz")};
+    int tablesBegun = 0;
+    connect(f.find<QPlainTextEdit>("Text8"), &QPlainTextEdit::textChanged, this, [&] {
+        if (f.form->resultText().count(u'\n') == 4)
+            ++tablesBegun;
+    });
+    f.form->Command6_Click();
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("1"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C290")});
+    QCOMPARE(tablesBegun, 1);
+    QCOMPARE(f.platform.messages.size(), 1);
+}
+
+void TstForm1Info::mendedExtraction_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("model");
+    // two families: the earliest marker counts (a sum of positions would point elsewhere)
+    QTest::newRow("two families") << QStringList{"Intel Core i9-9900K CPU @ 3.60GHz", "Intel Core i3-8100 CPU @ 3.60GHz"}
+                                  << QStringLiteral("i9-9900K");
+    // the model number must end on its own line, not run into the next name
+    QTest::newRow("line ends first") << QStringList{"Intel Core i7-9850H", "Intel Core i7-9850H CPU"} << QString();
+}
+
+void TstForm1Info::mendedExtraction()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, model);
+    FormFixture f;
+    f.platform.processors = names;
+    f.form->Command6_Click();
+    QCOMPARE(f.text("Text1")->text(), model);
+    QCOMPARE(f.platform.messages.size(), 1);
+}
+
+void TstForm1Info::aboutBox()
+{
+    FormFixture f;
+    QTest::mouseClick(f.find<QPushButton>("Command4"), Qt::LeftButton);
+    QCOMPARE(f.platform.messages.size(), 1);
+    const FakePlatform::Message &about = f.platform.messages[0];
+    QCOMPARE(about.title, QStringLiteral("关于"));
+    QCOMPARE(about.icon, Platform::Icon::Information);
+    QCOMPARE(about.buttons, Platform::Buttons::Ok);
+    const QStringList lines = about.text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines, (QStringList{
+        f.form->windowTitle() + QStringLiteral("(数据摘自网上测评，仅供参考)。本工具特点：支持组合条件模糊查询，多设备性能对比很友好方便。"),
+        QString(),
+        QStringLiteral("(更新LOG："),
+        QStringLiteral("202019：V0.99b2 发布"),
+        QStringLiteral("200222：V0.99b3 修复最后一个或的条件无效BUG及部分功能优化等"),
+        QStringLiteral("200229：V0.99b4 增加查询条件的提示及代码优化；界面优化"),
+        QStringLiteral(")"),
+    }));
+    QCOMPARE(about.text.count(u'\n'), about.text.count(QStringLiteral("\r\n"))); // every break is CR LF
+}
+
+void TstForm1Info::updatePromptNoAndEnter()
+{
+    FormFixture f;
+    f.form->Command8_Click(); // the fake answers with the default button, as Enter would
+    f.platform.setNextAnswers({Platform::Button::No});
+    f.form->Command8_Click();
+    QCOMPARE(f.platform.messages.size(), 2);
+    const FakePlatform::Message &prompt = f.platform.messages[0];
+    QCOMPARE(prompt.text, QStringLiteral("当前版本为：") + f.form->windowTitle()
+                              + QStringLiteral("。本软件更新下载专用百度网盘链接:https://pan.baidu.com ，您现在前往检查更新吗(提取码为:【mzbt】)？"));
+    QVERIFY(!prompt.text.contains(u'\n'));
+    QCOMPARE(prompt.title, QStringLiteral("系统提示"));
+    QCOMPARE(prompt.icon, Platform::Icon::Information);
+    QCOMPARE(prompt.buttons, Platform::Buttons::YesNo);
+    QCOMPARE(prompt.defaultButton, Platform::Button::No);
+    QVERIFY(f.platform.opened.isEmpty());
+}
+
+void TstForm1Info::updatePromptYes()
+{
+    FormFixture f;
+    f.platform.setNextAnswers({Platform::Button::Yes});
+    f.form->Command8_Click();
+    QCOMPARE(f.platform.opened, QList<QUrl>{QUrl(QStringLiteral("https://pan.baidu.com"))});
+}
+
+void TstForm1Info::linkLabels()
+{
+    FormFixture f;
+    QTest::mouseClick(f.find<ClickLabel>("Label6_7"), Qt::LeftButton);
+    QTest::mouseClick(f.find<ClickLabel>("Label6_8"), Qt::LeftButton);
+    QCOMPARE(f.platform.opened.size(), 2);
+    QCOMPARE(f.platform.opened[0].host(), QStringLiteral("baike.baidu.com"));
+    QCOMPARE(f.platform.opened[0].path(QUrl::FullyDecoded), QStringLiteral("/item/中央处理器"));
+    QCOMPARE(f.platform.opened[1].path(QUrl::FullyDecoded), QStringLiteral("/item/图形处理器"));
+    QVERIFY(f.platform.messages.isEmpty());
+    f.form->Label6_Click(0);
+    QCOMPARE(f.platform.opened.size(), 3);
+    QCOMPARE(f.platform.opened[2], QUrl(ReferenceTables::LinkAddresses()[0]));
+}
+
+void TstForm1Info::realPlatformOpensTheBrowserOnlyForWebAddresses()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    DesktopPlatform platform;
+    platform.openAddress(QUrl(ReferenceTables::LinkAddresses()[7]));
+    platform.openAddress(QUrl(QStringLiteral("file:///etc/passwd")));
+    platform.openAddress(QUrl(QStringLiteral("https://exa mple.com/bad host")));
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl(ReferenceTables::LinkAddresses()[7])});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+QTEST_MAIN(TstForm1Info)
+#include "tst_form1_info.moc"

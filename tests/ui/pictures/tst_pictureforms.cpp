@@ -1,0 +1,148 @@
+#include "FormFixture.h"
+
+#include "ui/pictures/PictureBox.h"
+#include "ui/pictures/PictureForm.h"
+#include "ui/pictures/ProgramIcon.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QPushButton>
+
+class TstPictureForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void imagesAreExact();
+    void windows_data();
+    void windows();
+    void twoClicksLeaveOneWindow();
+    void bothOpenAndTheQueryStillWorks();
+    void okAltOAndCloseBoxClose();
+    void reopenedIsBuiltAnew();
+};
+
+void TstPictureForms::imagesAreExact()
+{
+    const QPair<QString, QSize> images[] = {{QStringLiteral(":/pictures/pubg_chart.jpg"), QSize(700, 347)},
+                                            {QStringLiteral(":/pictures/notebook.jpg"), QSize(587, 760)},
+                                            {QStringLiteral(":/pictures/program_icon_48.png"), QSize(48, 48)}};
+    for (const auto &[path, size] : images) {
+        QImageReader reader(path);
+        QVERIFY2(reader.canRead(), qPrintable(path));
+        QCOMPARE(reader.size(), size);
+    }
+    QCOMPARE(QImageReader(QStringLiteral(":/pictures/pubg_chart.jpg")).format(), QByteArray("jpeg"));
+    const QImage icon(QStringLiteral(":/pictures/program_icon_48.png"));
+    QCOMPARE(icon.format(), QImage::Format_Indexed8);
+    QVERIFY(icon.colorCount() <= 256);
+}
+
+void TstPictureForms::windows_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("picture");
+    QTest::addColumn<QRect>("button");
+    QTest::newRow("Form2") << int(PictureForm::Kind::GameChart) << "Form2" << QStringLiteral("PUBG配置") << QSize(716, 399)
+                           << QRect(8, 8, 704, 351) << QRect(320, 360, 65, 33);
+    QTest::newRow("Form3") << int(PictureForm::Kind::Notebook) << "Form3" << QStringLiteral("作者的ThinkPADP53")
+                           << QSize(602, 815) << QRect(8, 8, 591, 764) << QRect(272, 776, 65, 33);
+}
+
+void TstPictureForms::windows()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QRect, picture);
+    QFETCH(QRect, button);
+    PictureForm form(static_cast<PictureForm::Kind>(kind));
+    QCOMPARE(form.objectName(), name);
+    QCOMPARE(form.windowTitle(), caption);
+    QCOMPARE(form.size(), client);
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!form.parentWidget());
+    QCOMPARE(form.Picture1->geometry(), picture);
+    // the image unscaled inside a 2-pixel border: the box is the image plus the border
+    QCOMPARE(form.Picture1->contentsRect().size(), form.Picture1->pixmap().size());
+    QCOMPARE(form.Picture1->contentsRect().topLeft(), QPoint(2, 2));
+    QCOMPARE(form.Command1->geometry(), button);
+    QCOMPARE(form.Command1->text(), QStringLiteral("确定&O"));
+    QVERIFY(!form.Command1->isDefault() && !form.Command1->autoDefault());
+    QCOMPARE(form.windowIcon().pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32),
+             programIconPixmap().toImage().convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(form.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+}
+
+void TstPictureForms::twoClicksLeaveOneWindow()
+{
+    FormFixture f;
+    f.form->show();
+    QTest::mouseClick(f.find<QPushButton>("Command5"), Qt::LeftButton);
+    QPointer<PictureForm> first = f.form->Form2();
+    QTest::mouseClick(f.find<QPushButton>("Command5"), Qt::LeftButton);
+    QVERIFY(first);
+    QCOMPARE(f.form->Form2(), first.data());
+    int chartWindows = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        chartWindows += w->objectName() == QStringLiteral("Form2") && w->isVisible();
+    QCOMPARE(chartWindows, 1);
+}
+
+void TstPictureForms::bothOpenAndTheQueryStillWorks()
+{
+    FormFixture f;
+    f.form->show();
+    f.form->Command5_Click();
+    f.form->Command7_Click();
+    QVERIFY(f.form->Form2()->isVisible() && f.form->Form3()->isVisible());
+    QVERIFY(!f.form->Form2()->isModal() && !f.form->Form3()->isModal());
+    f.query(QStringLiteral("I3-4340"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C914")});
+}
+
+void TstPictureForms::okAltOAndCloseBoxClose()
+{
+    FormFixture f;
+    f.form->Command5_Click();
+    QPointer<PictureForm> chart = f.form->Form2();
+    QTest::mouseClick(chart->Command1, Qt::LeftButton);
+    QTRY_VERIFY(!chart); // unloaded: released, not just hidden
+
+    f.form->Command7_Click();
+    QPointer<PictureForm> notebook = f.form->Form3();
+    QApplication::setActiveWindow(notebook);
+    QVERIFY(QTest::qWaitForWindowActive(notebook));
+    QTest::keyClick(notebook, Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(!notebook);
+
+    f.form->Command7_Click();
+    notebook = f.form->Form3();
+    QVERIFY(notebook->close()); // what the close box does
+    QTRY_VERIFY(!notebook);
+    QCOMPARE(f.endCount, 0); // a picture window's closing ends nothing
+}
+
+void TstPictureForms::reopenedIsBuiltAnew()
+{
+    FormFixture f;
+    f.form->Command5_Click();
+    QPointer<PictureForm> chart = f.form->Form2();
+    const QRect where = chart->geometry();
+    const QImage picture = chart->Picture1->pixmap().toImage();
+    chart->Command1_Click();
+    QTRY_VERIFY(!chart);
+    f.form->Command5_Click();
+    QVERIFY(f.form->Form2());
+    QCOMPARE(f.form->Form2()->geometry(), where);
+    QCOMPARE(f.form->Form2()->Picture1->pixmap().toImage(), picture);
+}
+
+QTEST_MAIN(TstPictureForms)
+#include "tst_pictureforms.moc"

@@ -10,6 +10,8 @@
 #include "query/QueryScan.h"
 #include "query/ResultTable.h"
 #include "ui/main/ClickLabel.h"
+#include "ui/main/ColourButton.h"
+#include "ui/main/Frame.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
 #include "ui/pictures/ProgramIcon.h"
@@ -89,18 +91,15 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     return b;
 }
 
-// A button drawn in its own colour on every style (native styles ignore the palette).
-void colourButton(QPushButton *b, const QColor &colour)
+ColourButton *colourButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                           const QFont &font, const QColor &colour)
 {
-    const QColor text = colour.lightness() < 128 ? Qt::white : Qt::black;
-    b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
-                                    " border-radius: 2px; }"
-                                    "QPushButton:hover { border-color: %4; }"
-                                    "QPushButton:pressed { background-color: %5; }"
-                                    "QPushButton:focus { border: 2px solid %4; }")
-                         .arg(colour.name(), text.name(), colour.darker(160).name(),
-                              b->palette().color(QPalette::Highlight).darker(130).name(),
-                              colour.darker(115).name()));
+    auto *b = place<ColourButton>(parent, name, geometry);
+    b->setText(caption);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    b->setColour(colour);
+    return b;
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
@@ -147,9 +146,6 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setWindowIcon(programIcon());
     setFont(songti(kPx10_5pt));
     setFixedSize(743, 703);
-    // Frame captions sit on the frame's top line, leaving the frame's inside to its controls.
-    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-                                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     createControls();
     setTabOrderAsDesigned();
     Command1->setFocus();
@@ -180,22 +176,22 @@ void Form1::createControls()
     Label1->setFont(songti(kPx18pt, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame1 = place<QGroupBox>(this, "Frame1", twips(120, 960, 8415, 9495));
+    Frame1 = place<Frame>(this, "Frame1", twips(120, 960, 8415, 9495));
     Frame1->setTitle(QStringLiteral("查询"));
 
     Command6 = button(this, "Command6", QStringLiteral("本机&CPU型号"), twips(8640, 480, 2415, 495), small);
 
-    Frame4 = place<QGroupBox>(this, "Frame4", twips(8640, 1080, 2415, 3615));
+    Frame4 = place<Frame>(this, "Frame4", twips(8640, 1080, 2415, 3615));
     Frame4->setTitle(QStringLiteral("常见设备查询示例"));
-    Frame3 = place<QGroupBox>(this, "Frame3", twips(8640, 4800, 2415, 2655));
+    Frame3 = place<Frame>(this, "Frame3", twips(8640, 4800, 2415, 2655));
     Frame3->setTitle(QStringLiteral("常用链接"));
-    Frame2 = place<QGroupBox>(this, "Frame2", twips(8640, 7560, 2415, 1215));
+    Frame2 = place<Frame>(this, "Frame2", twips(8640, 7560, 2415, 1215));
     Frame2->setTitle(QStringLiteral("PUBG"));
 
     Command4 = button(this, "Command4", QStringLiteral("关于&A"), twips(8640, 8880, 2415, 375), small);
     Command8 = button(this, "Command8", QStringLiteral("检查更新&U"), twips(8640, 9360, 2415, 375), small);
-    Command1 = button(this, "Command1", QStringLiteral("退出&Q"), twips(8640, 9840, 2415, 615), smallBold);
-    colourButton(Command1, palette().color(QPalette::Highlight));
+    Command1 = colourButton(this, "Command1", QStringLiteral("退出&Q"), twips(8640, 9840, 2415, 615), smallBold,
+                            palette().color(QPalette::Highlight));
 
     // Never seen: they lie right of the client area; the reset empties them.
     Text3 = textBox(this, "Text3", twips(11640, 1080, 1095, 375), small, kYellow);
@@ -207,8 +203,7 @@ void Form1::createControls()
     Text1 = textBox(Frame1, "Text1", twips(480, 240, 2295, 405), songti(kPx12pt, true), kOrange);
     Label3 = label(Frame1, "Label3", QStringLiteral("与："), twips(2880, 360, 495, 255));
     Text2 = textBox(Frame1, "Text2", twips(3240, 240, 4215, 375), small, kYellow);
-    Command2 = button(Frame1, "Command2", QStringLiteral("查询&S"), twips(7560, 240, 735, 495), smallBold);
-    colourButton(Command2, kOrange);
+    Command2 = colourButton(Frame1, "Command2", QStringLiteral("查询&S"), twips(7560, 240, 735, 495), smallBold, kOrange);
     Label7 = label(Frame1, "Label7", QStringLiteral("(范围"), twips(120, 840, 495, 375));
     Label7->setFont(small);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -220,8 +215,9 @@ void Form1::createControls()
     Text6 = textBox(Frame1, "Text6", twips(4320, 720, 975, 375), small, kCyan);
     Text7 = textBox(Frame1, "Text7", twips(5400, 720, 975, 375), small, kCyan);
     Text10 = textBox(Frame1, "Text10", twips(6480, 720, 975, 375), small, kCyan);
-    Command3 = button(Frame1, "Command3", QStringLiteral("重置&R"), twips(7560, 840, 735, 255), small);
-    colourButton(Command3, palette().color(QPalette::Mid));
+    // the desktop's active-border colour; Qt's palette has none, Mid is its nearest kin
+    Command3 = colourButton(Frame1, "Command3", QStringLiteral("重置&R"), twips(7560, 840, 735, 255), small,
+                            palette().color(QPalette::Mid));
 
     Text8 = place<QPlainTextEdit>(Frame1, "Text8", twips(120, 1200, 8175, 8175));
     Text8->setFont(songti(kPx12pt));

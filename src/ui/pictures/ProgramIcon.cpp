@@ -2,7 +2,9 @@
 
 QPixmap programIconPixmap()
 {
-    return QPixmap(QStringLiteral(":/pictures/program_icon_48.png"));
+    // decoded once; every window shares it
+    static const QPixmap icon(QStringLiteral(":/pictures/program_icon_48.png"));
+    return icon;
 }
 
 QIcon programIcon()

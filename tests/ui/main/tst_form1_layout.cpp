@@ -79,7 +79,17 @@ void TstForm1Layout::colours()
     QCOMPARE(f.text("Text1")->palette().color(QPalette::Base), QColor(255, 128, 0));
     QCOMPARE(f.text("Text2")->palette().color(QPalette::Base), QColor(255, 255, 0));
     QCOMPARE(f.text("Text7")->palette().color(QPalette::Base), QColor(0, 255, 255));
-    QVERIFY(f.find<QPushButton>("Command2")->styleSheet().contains(QColor(255, 128, 0).name()));
+    // the coloured buttons show their colour whatever the style: look at the pixels
+    const QPair<const char *, QColor> coloured[] = {{"Command2", QColor(255, 128, 0)},
+                                                    {"Command1", f.form->palette().color(QPalette::Highlight)},
+                                                    {"Command3", f.form->palette().color(QPalette::Mid)}};
+    for (const auto &[name, colour] : coloured) {
+        const QImage shot = f.find<QPushButton>(name)->grab().toImage();
+        const QColor seen = shot.pixelColor(4, shot.height() / 2);
+        QVERIFY2(qAbs(seen.red() - colour.red()) < 12 && qAbs(seen.green() - colour.green()) < 12
+                     && qAbs(seen.blue() - colour.blue()) < 12,
+                 name);
+    }
     QVERIFY(f.text("Text1")->font().bold());
     QCOMPARE(f.find<QLabel>("Label1")->font().pixelSize(), 24);
     QVERIFY(f.find<QLabel>("Label1")->font().bold());

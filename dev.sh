@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on Debian 12.
 #   ./dev.sh run     install what is missing, build, start the program
-#   ./dev.sh test    install what is missing, build, run every test headless
+#   ./dev.sh test    install what is missing, build, run every test headless, then the
+#                    same tests under the address and undefined-behaviour sanitizers,
+#                    then each fuzz target for a few seconds
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake python3 qt6-base-dev libgl-dev libbenchmark-dev
-          fonts-wqy-zenhei xvfb xauth xdotool)
+PACKAGES=(build-essential cmake python3 qt6-base-dev libgl-dev libx11-dev libbenchmark-dev
+          fonts-wqy-zenhei xvfb xauth xdotool clang libclang-rt-14-dev
+          desktop-file-utils appstream file dpkg-dev)
 
 install_missing() {
     local missing=() p
@@ -38,6 +41,11 @@ test)
     install_missing
     build build
     (cd build && ctest --output-on-failure -j"$(nproc)")
+    build build-asan -DCPUGPURANK_SANITIZE=ON -DCPUGPURANK_BENCH=OFF
+    (cd build-asan && ASAN_OPTIONS=detect_stack_use_after_return=1:abort_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --output-on-failure -j"$(nproc)" -E deb_package)
+    tests/fuzz/run.sh 7
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -45,7 +45,7 @@ QString capNote(MatchMode mode)
     case MatchMode::Or3:
     case MatchMode::Or4: tag = u'e'; break;
     }
-    return u"注:仅显示前30条记录(请缩少范围)" + QString(tag) + u"。";
+    return QStringLiteral("注:仅显示前30条记录(请缩少范围)") + tag + QStringLiteral("。");
 }
 
 QChar excludedLetter(QStringView categoryMark)

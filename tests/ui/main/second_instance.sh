@@ -6,23 +6,13 @@ set -u
 program=$1
 title_main='^CPU/GPU性能天梯查询工具 V0\.99b4$'
 title_box='^CPU/GPU性能天梯查询工具$'
-export XDG_RUNTIME_DIR=$(mktemp -d)
-chmod 700 "$XDG_RUNTIME_DIR"
+. "$(dirname "$0")/../../x_helpers.sh"
+private_runtime_dir
 export QT_QPA_PLATFORM=xcb
 pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-window_of() { # pid title-regex -> window id, waiting up to 15 s
-    local w
-    for _ in $(seq 150); do
-        w=$(xdotool search --all --pid "$1" --name "$2" 2>/dev/null | head -n1)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
 "$program" & first=$!; pids+=($first)
 window_of $first "$title_main" >/dev/null || fail "the first copy shows no main window"
 

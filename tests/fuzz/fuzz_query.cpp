@@ -1,0 +1,66 @@
+// Conditions and a category from the input, matched over the real record table; the
+// fast scan must agree with a plain per-record search.
+#include "data/RecordTable.h"
+#include "data/ScoreRecord.h"
+#include "query/QueryScan.h"
+#include "query/SearchIndex.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+struct Table
+{
+    RecordTable records;
+    SearchIndex index;
+    Table()
+    {
+        if (!records.FillCpuList() || !records.FillGpuList())
+            std::abort();
+        index = SearchIndex(records, RecordTable::kRecordCount);
+    }
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const Table table;
+    if (size < 1)
+        return 0;
+    const QString category = QString::number(data[0] % 4); // "0" leaves nothing out
+    const QStringList parts = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1))
+                                  .split(QChar(0x1f));
+    Conditions fields;
+    QString *targets[] = {&fields.main, &fields.andCondition, &fields.or1, &fields.or2, &fields.or3, &fields.or4};
+    for (qsizetype k = 0; k < std::min<qsizetype>(parts.size(), 6); ++k)
+        *targets[k] = parts[k];
+    const Conditions c = normaliseConditions(fields);
+    if (c.main.isEmpty())
+        return 0;
+    const QChar excluded = excludedLetter(category);
+    QueryScan scan(table.index, c, excluded);
+
+    const MatchMode mode = chooseMatchMode(c);
+    QStringList any{c.main};
+    if (mode >= MatchMode::Or1) any << c.or1;
+    if (mode >= MatchMode::Or2) any << c.or2;
+    if (mode >= MatchMode::Or3) any << c.or3;
+    if (mode >= MatchMode::Or4) any << c.or4;
+    int next = scan.nextHit(1, RecordTable::kRecordCount);
+    for (int slot = 1; slot <= RecordTable::kRecordCount; ++slot) {
+        const QString &r = table.records[slot];
+        const QString window = ScoreRecord::descriptionField(r).toString().toUpper();
+        bool hit = ScoreRecord::listLetter(r) != excluded
+            && (mode == MatchMode::And ? window.contains(c.main) && window.contains(c.andCondition)
+                                       : std::any_of(any.begin(), any.end(), [&](const QString &t) { return window.contains(t); }));
+        if (hit != (next == slot))
+            std::abort();
+        if (hit)
+            next = scan.nextHit(slot + 1, RecordTable::kRecordCount);
+    }
+    if (next != 0)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the .deb, unpacks it into a scratch root and starts the installed program there
+# until its window maps.   deb_starts.sh BUILD_DIR   (on an X server: tests/with_xvfb.sh)
+set -u
+build=$1
+. "$(dirname "$0")/../x_helpers.sh"
+fail() { echo "FAIL: $*"; exit 1; }
+root=$(mktemp -d)
+trap 'kill -9 $pid 2>/dev/null; rm -rf "$root" "$XDG_RUNTIME_DIR"' EXIT
+pid=
+private_runtime_dir
+out=$(cd "$build" && cpack -G DEB -B "$root/pkg" 2>&1) || fail "cpack: $out"
+deb=$(ls "$root"/pkg/*.deb) || fail "no package"
+dpkg-deb -I "$deb" | grep -q "Depends:.*libqt6widgets6" || fail "no Qt 6 dependency"
+dpkg-deb -I "$deb" | grep -q "Depends:.*fonts-wqy-zenhei" || fail "no font dependency"
+dpkg -x "$deb" "$root/fs"
+for f in usr/bin/cpugpurank usr/share/applications/cpugpurank.desktop usr/share/metainfo/io.github.cpugpurank.metainfo.xml \
+         usr/share/icons/hicolor/48x48/apps/cpugpurank.png usr/share/icons/hicolor/256x256/apps/cpugpurank.png \
+         usr/share/doc/cpugpurank/DATA-SOURCES.md; do
+    [ -e "$root/fs/$f" ] || fail "$f is not in the package"
+done
+QT_QPA_PLATFORM=xcb "$root/fs/usr/bin/cpugpurank" & pid=$!
+window_of $pid 'V0\.99b4$' >/dev/null || fail "the installed program shows no window"
+echo "1 passed, 0 failed"

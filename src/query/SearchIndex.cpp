@@ -46,7 +46,9 @@ std::size_t SearchIndex::find(std::string_view needle, std::size_t from) const
         const char *start = static_cast<const char *>(hit) - anchor;
         if (std::size_t(end - start) < needle.size())
             return std::string_view::npos;
-        if (std::memcmp(start, needle.data(), needle.size()) == 0)
+        // cheap checks of both ends first: most stops fail there
+        if (start[0] == needle.front() && start[needle.size() - 1] == needle.back()
+            && std::memcmp(start, needle.data(), needle.size()) == 0)
             return std::size_t(start - begin);
         p = static_cast<const char *>(hit) + 1;
     }

@@ -82,9 +82,10 @@ QLineEdit *textBox(QWidget *parent, const char *name, QRect geometry, const QFon
     return box;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry, const QFont &font)
+template <typename B = QPushButton>
+B *button(QWidget *parent, const char *name, const QString &caption, QRect geometry, const QFont &font)
 {
-    auto *b = place<QPushButton>(parent, name, geometry);
+    auto *b = place<B>(parent, name, geometry);
     b->setText(caption);
     b->setFont(font);
     b->setAutoDefault(false);
@@ -94,10 +95,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 ColourButton *colourButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                            const QFont &font, const QColor &colour)
 {
-    auto *b = place<ColourButton>(parent, name, geometry);
-    b->setText(caption);
-    b->setFont(font);
-    b->setAutoDefault(false);
+    auto *b = button<ColourButton>(parent, name, caption, geometry, font);
     b->setColour(colour);
     return b;
 }

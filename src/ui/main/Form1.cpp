@@ -12,6 +12,7 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ColourButton.h"
 #include "ui/main/Frame.h"
+#include "ui/pictures/Centre.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
 #include "ui/pictures/ProgramIcon.h"
@@ -19,14 +20,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QUrl>
 
 namespace {
@@ -147,11 +145,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     createControls();
     setTabOrderAsDesigned();
     Command1->setFocus();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 Form1::~Form1()

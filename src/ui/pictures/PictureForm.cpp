@@ -1,12 +1,11 @@
 #include "ui/pictures/PictureForm.h"
 
+#include "ui/pictures/Centre.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/ProgramIcon.h"
 
-#include <QGuiApplication>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -58,11 +57,7 @@ PictureForm::PictureForm(Kind kind)
 
     setTabOrder(Picture1, Command1);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void PictureForm::Command1_Click()

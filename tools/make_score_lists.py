@@ -207,7 +207,7 @@ class Row:
         self.score = None
 
 
-def conflicts(desc, letter, pinned_codes_hit):
+def conflicts(desc, letter):
     """True when a free row would change a promised query outcome."""
     rec = record(letter, 9999, desc, 0)
     for (main, and_, ors), expected in EXPECTED_QUERIES:
@@ -235,7 +235,7 @@ def build(rows, pinned, letter, count, drop_key, log):
     for r in free:
         if r.source > top:
             dropped.append((r, f"scores above {letter}1 (newer than the list)"))
-        elif conflicts(r.desc, letter, None):
+        elif conflicts(r.desc, letter):
             dropped.append((r, "would change a promised query outcome"))
         else:
             kept.append(r)

@@ -21,19 +21,11 @@ QueryScan::QueryScan(const SearchIndex &index, const Conditions &c, QChar exclud
     }
 }
 
-bool QueryScan::isHit(int slot) const
+bool QueryScan::completesHit(int slot) const
 {
-    if (slot < 1 || slot > m_index.lastSlot())
-        return false;
     if (!m_excluded.isNull() && m_index.letter(slot) == m_excluded)
         return false;
-    const std::string_view window = m_index.description(slot);
-    const auto contains = [&](const std::string &term) {
-        return !term.empty() && window.find(term) != std::string_view::npos;
-    };
-    if (m_mode == MatchMode::And)
-        return contains(m_any.front().utf8) && contains(m_and);
-    return std::any_of(m_any.begin(), m_any.end(), [&](const Term &t) { return contains(t.utf8); });
+    return m_mode != MatchMode::And || m_index.description(slot).find(m_and) != std::string_view::npos;
 }
 
 int QueryScan::nextSlotOf(Term &term, int from)
@@ -59,7 +51,7 @@ int QueryScan::nextHit(int from, int last)
         }
         if (slot == 0 || slot > last)
             return 0;
-        if (isHit(slot))
+        if (completesHit(slot))
             return slot;
         from = slot + 1;
     }

@@ -19,8 +19,6 @@ public:
 
     MatchMode mode() const { return m_mode; }
 
-    bool isHit(int slot) const;
-
     // The first hit in [from, last], or 0 when there is none. Meant to be called with
     // rising from; each term then passes through the records once.
     int nextHit(int from, int last);
@@ -33,6 +31,9 @@ private:
         int askedFrom = 0;
     };
     int nextSlotOf(Term &term, int from);
+    // A slot holding one of m_any is a hit when its list is not left out and, in AND
+    // mode, it also holds the AND condition.
+    bool completesHit(int slot) const;
 
     const SearchIndex &m_index;
     MatchMode m_mode;

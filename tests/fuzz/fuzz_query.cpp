@@ -4,6 +4,7 @@
 #include "data/ScoreRecord.h"
 #include "query/QueryScan.h"
 #include "query/SearchIndex.h"
+#include "support/PlainSearch.h"
 
 #include <QStringList>
 
@@ -42,19 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QChar excluded = excludedLetter(category);
     QueryScan scan(table.index, c, excluded);
 
-    const MatchMode mode = chooseMatchMode(c);
-    QStringList any{c.main};
-    if (mode >= MatchMode::Or1) any << c.or1;
-    if (mode >= MatchMode::Or2) any << c.or2;
-    if (mode >= MatchMode::Or3) any << c.or3;
-    if (mode >= MatchMode::Or4) any << c.or4;
     int next = scan.nextHit(1, RecordTable::kRecordCount);
     for (int slot = 1; slot <= RecordTable::kRecordCount; ++slot) {
-        const QString &r = table.records[slot];
-        const QString window = ScoreRecord::descriptionField(r).toString().toUpper();
-        bool hit = ScoreRecord::listLetter(r) != excluded
-            && (mode == MatchMode::And ? window.contains(c.main) && window.contains(c.andCondition)
-                                       : std::any_of(any.begin(), any.end(), [&](const QString &t) { return window.contains(t); }));
+        const bool hit = plainHit(table.records[slot], c, excluded);
         if (hit != (next == slot))
             std::abort();
         if (hit)

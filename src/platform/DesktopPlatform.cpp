@@ -6,7 +6,34 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QUrl>
+
+namespace {
+
+// The host name QLockFile writes into its files.
+QString lockHostName()
+{
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
+// A lock that names this very process as its holder was left by a killed copy whose
+// process id came round to us (Wine gives the first process of a new server the same id
+// every time; Windows and Linux reuse ids too). QLockFile sees a live holder there.
+bool heldByThisProcessId(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    return lock.getLockInfo(&pid, &host, &app) && pid == QCoreApplication::applicationPid()
+        && (host.isEmpty() || host == lockHostName());
+}
+
+} // namespace
 
 DesktopPlatform::DesktopPlatform(QString lockDirectory, QString lockName)
     : m_lockDirectory(std::move(lockDirectory))
@@ -69,7 +96,10 @@ bool DesktopPlatform::claimSingleInstance()
     auto lock = std::make_unique<QLockFile>(QDir(dir).filePath(name + QStringLiteral(".lock")));
     // A lock left by a killed copy is recognised by its process id, whatever its age.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    // Removing the stale file fails while another live process still holds it open.
+    if (lock->tryLock(0)
+        || (lock->error() == QLockFile::LockFailedError && heldByThisProcessId(*lock)
+            && lock->removeStaleLockFile() && lock->tryLock(0))) {
         m_lock = std::move(lock);
         return true;
     }

@@ -61,7 +61,7 @@ QStringList systemProcessorNames()
             for (;;) {
                 ComPtr<IWbemClassObject> item;
                 ULONG returned = 0;
-                if (items->Next(WBEM_INFINITE, 1, &item, &returned) != WBEM_S_NO_ERROR || returned == 0)
+                if (items->Next(static_cast<LONG>(WBEM_INFINITE), 1, &item, &returned) != WBEM_S_NO_ERROR || returned == 0)
                     break;
                 VARIANT name;
                 VariantInit(&name);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void secondCopyIsRefusedFirstKeepsItsLock();
     void killedFirstCopyNeverBlocks();
     void unwritableFolderDoesNotBlockStartUp();
+    void lockNamingOurOwnProcessIdIsStale();
+    void releasedLockLeavesNothingBehind();
 };
 
 void TstSingleInstance::secondCopyIsRefusedFirstKeepsItsLock()
@@ -78,6 +81,43 @@ void TstSingleInstance::unwritableFolderDoesNotBlockStartUp()
     if (writable)
         QSKIP("running with rights that write anywhere; a read-only folder cannot be made here");
     QVERIFY(claimed);
+}
+
+void TstSingleInstance::lockNamingOurOwnProcessIdIsStale()
+{
+    // What a killed copy left behind when its process id has come round to this process.
+    QTemporaryDir locks;
+    const QString path = QDir(locks.path()).filePath(kName + QStringLiteral(".lock"));
+    QByteArray left;
+    {
+        QLockFile own(path);
+        QVERIFY(own.tryLock(0));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        left = file.readAll();
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(left);
+    file.close();
+
+    DesktopPlatform next(locks.path(), kName);
+    QVERIFY(next.claimSingleInstance());
+    DesktopPlatform after(locks.path(), kName);
+    QVERIFY(!after.claimSingleInstance());
+}
+
+void TstSingleInstance::releasedLockLeavesNothingBehind()
+{
+    QTemporaryDir locks;
+    {
+        DesktopPlatform first(locks.path(), kName);
+        QVERIFY(first.claimSingleInstance());
+        QCOMPARE(QDir(locks.path()).entryList(QDir::Files).size(), 1);
+    }
+    QVERIFY(QDir(locks.path()).entryList(QDir::Files).isEmpty());
+    DesktopPlatform later(locks.path(), kName);
+    QVERIFY(later.claimSingleInstance());
 }
 
 QTEST_GUILESS_MAIN(TstSingleInstance)

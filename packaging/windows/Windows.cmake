@@ -1,0 +1,63 @@
+# The Windows build: a portable folder (cpack -G ZIP) holding the program, the Qt and
+# mingw runtime DLLs, the plugins it loads and Qt's Chinese translation; and, when
+# cross-compiling, Wine as the way to run its tests.
+
+set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+
+# The compiler's own runtime, wherever this mingw keeps it.
+set(cgr_runtime_dlls)
+set(cgr_runtime_dirs)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${dll} is")
+    endif()
+    list(APPEND cgr_runtime_dlls ${path})
+    get_filename_component(dir ${path} DIRECTORY)
+    list(APPEND cgr_runtime_dirs ${dir})
+endforeach()
+list(REMOVE_DUPLICATES cgr_runtime_dirs)
+
+install(FILES ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll ${cgr_runtime_dlls}
+        DESTINATION .)
+# Debian's mingw runtime comes with its debugging symbols: 25 MB of the zip
+foreach(dll ${cgr_runtime_dlls})
+    get_filename_component(name ${dll} NAME)
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${name}\")")
+endforeach()
+install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION plugins/platforms)
+install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION plugins/styles)
+install(FILES ${qt_plugins}/imageformats/qjpeg.dll DESTINATION plugins/imageformats)
+# Prefix = the program's folder: plugins and translations are found beside it.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/qt.conf DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/src/data/README.md DESTINATION . RENAME DATA-SOURCES.md)
+
+# Qt's own texts (message-box buttons, context menus) in Chinese; the .qm files are the
+# same on every OS, so the build host's copies serve.
+find_path(CGR_QT_TRANSLATIONS qtbase_zh_CN.qm
+          PATHS ${QT6_INSTALL_PREFIX}/translations /usr/share/qt6/translations
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(NOT CGR_QT_TRANSLATIONS)
+    message(FATAL_ERROR "qtbase_zh_CN.qm not found (Debian: qt6-translations-l10n)")
+endif()
+install(FILES ${CGR_QT_TRANSLATIONS}/qtbase_zh_CN.qm ${CGR_QT_TRANSLATIONS}/qtbase_zh_TW.qm
+        DESTINATION translations)
+
+set(CPACK_PACKAGE_FILE_NAME cpugpurank-${PROJECT_VERSION}-win64)
+set(CPACK_GENERATOR ZIP)
+
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    find_program(CGR_WINE64 wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+    if(CGR_WINE64)
+        # The tests find Qt's DLLs, plugins and translations in the Qt tree, the mingw
+        # runtime where the compiler keeps it.
+        set(CGR_WINE_PATH ${qt_bin} ${cgr_runtime_dirs})
+        set(CGR_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
+        configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${PROJECT_BINARY_DIR}/wine-run.sh
+                       @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                       WORLD_READ WORLD_EXECUTE)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
+    endif()
+endif()

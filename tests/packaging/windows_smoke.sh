@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The portable zip, unpacked on its own (no Qt or mingw folder on the path), run under
+# Wine's X11 driver on an X server: the main window appears, 本机CPU型号 reports the
+# processor that WMI names (as wmic reads it), Alt+Q ends the program with status 0. Then a copy killed
+# while Wine's server goes down leaves a lock naming the process id the next copy gets
+# (Wine hands out the same first id), and that copy must start all the same.
+#   windows_smoke.sh ZIP WINE64     (on an X server: tests/with_xvfb.sh)
+set -u
+zip=$1 wine64=$2
+title_main='^CPU/GPU性能天梯查询工具 V0\.99b4$'
+fail() { echo "FAIL: $*"; exit 1; }
+[ -f "$zip" ] || fail "no $zip: run cpack -G ZIP in the build folder first"
+
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset WINEPATH
+wineserver=$(dirname "$wine64")/wineserver
+pids=()
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+(cd "$work" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+exe=$(find "$work" -name cpugpurank.exe | head -n1)
+[ -n "$exe" ] || fail "no cpugpurank.exe in the zip"
+"$wine64" wineboot --init >/dev/null 2>&1
+
+window() { # TITLE-REGEX: the first window with that title, waiting up to 60 s
+    local w
+    for _ in $(seq 600); do
+        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+"$wine64" "$exe" & pid=$!; pids+=($pid)
+main=$(window "$title_main") || fail "no main window"
+
+# the processor report: its text, copied from the box with Ctrl+C as Windows offers
+xdotool windowfocus --sync "$main" key --clearmodifiers alt+c
+box=$(window '^系统提示$') || fail "本机CPU型号 showed no message box"
+printf '' | xclip -selection clipboard
+xdotool windowfocus --sync "$box" key --clearmodifiers ctrl+c
+sleep 1
+report=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+echo "report: $report"
+# the name as Wine's own WMI client reads it (UTF-16 output)
+expected=$("$wine64" wmic cpu get name 2>/dev/null | iconv -f UTF-16 -t UTF-8 | tr -d '\r' | sed -n 2p | sed 's/ *$//')
+[ -n "$expected" ] || fail "wmic named no processor"
+[[ $report == *"本机CPU型号："* ]] || fail "the box is not the processor report"
+[[ $report == *"$expected"* ]] || fail "the report does not name the processor ($expected)"
+xdotool windowfocus --sync "$box" key --clearmodifiers Return
+
+xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && fail "Alt+Q did not end the program"
+wait $pid; rc=$?
+[ $rc -eq 0 ] || fail "the program ended with status $rc"
+
+# a copy killed with Wine's server: its lock stays, naming the id the next copy gets
+"$wineserver" -w
+"$wine64" "$exe" & pid=$!; pids+=($pid)
+window "$title_main" >/dev/null || fail "no main window on the second start"
+"$wineserver" -k; wait $pid 2>/dev/null
+"$wine64" "$exe" & pid=$!; pids+=($pid)
+window "$title_main" >/dev/null || fail "a copy started after a killed one was refused"
+echo "1 passed, 0 failed"

@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "ui/main/Application.h"
 #include "ui/main/Form1.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    setUpApplication(app);
     const std::unique_ptr<Platform> platform = createPlatform();
     Form1 form(*platform);
     if (!form.Form_Load())

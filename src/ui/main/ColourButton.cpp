@@ -24,13 +24,19 @@ void ColourButton::paintEvent(QPaintEvent *)
     if (underMouse() && !down)
         fill = fill.lighter(108);
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(hasFocus() ? palette().color(QPalette::Highlight).darker(140) : m_colour.darker(170),
-                  hasFocus() ? 2 : 1));
+    p.setPen(m_colour.darker(170));
     p.setBrush(fill);
-    p.drawRoundedRect(box.adjusted(hasFocus() ? 0.5 : 0, hasFocus() ? 0.5 : 0, hasFocus() ? -0.5 : 0, hasFocus() ? -0.5 : 0),
-                      3, 3);
+    p.drawRoundedRect(box, 3, 3);
+    if (hasFocus()) {
+        // the dotted rectangle of graphical-style buttons: black reads on any colour
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+    // black captions, as graphical-style buttons have whatever their colour
     QPalette text = palette();
-    text.setColor(QPalette::ButtonText, m_colour.lightness() < 140 ? Qt::white : Qt::black);
+    text.setColor(QPalette::ButtonText, Qt::black);
     const QRect label = rect().translated(down ? 1 : 0, down ? 1 : 0);
     style()->drawItemText(&p, label, Qt::AlignCenter | Qt::TextShowMnemonic, text, isEnabled(), this->text(),
                           QPalette::ButtonText);

@@ -13,6 +13,7 @@
 #include "ui/main/ColourButton.h"
 #include "ui/main/Frame.h"
 #include "ui/pictures/Centre.h"
+#include "ui/pictures/EnterPresses.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
 #include "ui/pictures/ProgramIcon.h"
@@ -22,9 +23,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QUrl>
 
 namespace {
@@ -144,6 +148,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setFixedSize(743, 703);
     createControls();
     setTabOrderAsDesigned();
+    letEnterPressButtons(this);
     Command1->setFocus();
     centreOnScreen(this);
 }
@@ -161,7 +166,7 @@ void Form1::createControls()
     const QFont smallBold = songti(kPx9pt, true);
 
     Picture1 = place<PictureBox>(this, "Picture1", twips(120, 120, 780, 780));
-    Picture1->setPixmap(programIconPixmap());
+    Picture1->setPixmap(programIconPixmap(devicePixelRatioF()));
     Picture1->setAccessibleName(QStringLiteral("图标"));
 
     Label1 = label(this, "Label1", QStringLiteral("Label1"), twips(960, 120, 7455, 855));
@@ -211,16 +216,26 @@ void Form1::createControls()
     Command3 = colourButton(Frame1, "Command3", QStringLiteral("重置&R"), twips(7560, 840, 735, 255), small,
                             palette().color(QPalette::Mid));
 
-    Text8 = place<QPlainTextEdit>(Frame1, "Text8", twips(120, 1200, 8175, 8175));
+    Text8 = place<QTextEdit>(Frame1, "Text8", twips(120, 1200, 8175, 8175));
     Text8->setFont(songti(kPx12pt));
+    Text8->setAcceptRichText(false);
     Text8->setReadOnly(true);
     Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text8->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text8->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text8->setLineWrapMode(QTextEdit::WidgetWidth);
     Text8->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Text8->document()->setDocumentMargin(2);
     Text8->setUndoRedoEnabled(false);
+
+    // Screen readers would call every field by its frame's caption.
+    Text1->setAccessibleName(QStringLiteral("主条件"));
+    Text2->setAccessibleName(QStringLiteral("与条件"));
+    Text5->setAccessibleName(QStringLiteral("或条件1"));
+    Text6->setAccessibleName(QStringLiteral("或条件2"));
+    Text7->setAccessibleName(QStringLiteral("或条件3"));
+    Text10->setAccessibleName(QStringLiteral("或条件4"));
+    Text8->setAccessibleName(QStringLiteral("查询结果"));
 
     for (int k = 0; k < int(Label2.size()); ++k) {
         Label2[std::size_t(k)] = linkLabel(Frame4, QStringLiteral("Label2_%1").arg(k), twips(120, 240 * (k + 1), 2055, 255));
@@ -513,6 +528,14 @@ void Form1::flushResultText()
         return;
     m_resultPending = false;
     Text8->setPlainText(m_resultText);
+    // Lines as far apart as the font is high, as the designed box shows them: its table
+    // frame then reads as unbroken lines and a whole table nearly fits.
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(Text8->font().pixelSize(), QTextBlockFormat::FixedHeight);
+    const QSignalBlocker sameText(Text8); // the text is as written; only its spacing changes
+    QTextCursor all(Text8->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(spacing);
 }
 
 // ---- quick queries
@@ -591,6 +614,7 @@ void Form1::showPictureForm(QPointer<PictureForm> &form, PictureForm::Kind kind)
 {
     if (!form)
         form = new PictureForm(kind);
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized); // a minimised one comes back
     form->show();
     form->raise();
     form->activateWindow();

@@ -23,9 +23,9 @@ class Platform;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTextEdit;
 
 class Form1 final : public QWidget
 {
@@ -104,7 +104,7 @@ public:
     QLineEdit *Text6 = nullptr;
     QLineEdit *Text7 = nullptr;
     QLineEdit *Text10 = nullptr;
-    QPlainTextEdit *Text8 = nullptr;
+    QTextEdit *Text8 = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
     QRadioButton *Option3 = nullptr;

@@ -3,14 +3,42 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
-// Places a window of fixed size in the middle of the primary screen's work area.
+#include <algorithm>
+
+// Where a window's frame (title bar and borders included) goes: centred in the work area;
+// where it does not fit, its top-left corner stays inside, so the title bar can be reached.
+inline QPoint centredFramePosition(QSize frame, const QRect &available)
+{
+    QRect placed(QPoint(), frame);
+    placed.moveCenter(available.center());
+    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
+}
+
+// Centres a window of fixed size by its frame. Windows knows the frame as soon as the
+// native window exists; an X11 window manager tells it only after mapping, so until then
+// the style's title bar and border stand in. Platforms without frames have none.
 inline void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), window->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QMargins frame;
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+        if (platform == QLatin1String("windows")) {
+            window->winId();
+            frame = window->windowHandle()->frameMargins();
+        }
+        if (frame.isNull()) {
+            const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+            const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+            frame = QMargins(border, border + title, border, border);
+        }
     }
+    const QPoint topLeft = centredFramePosition(window->size().grownBy(frame), screen->availableGeometry());
+    window->move(topLeft);
 }

@@ -1,6 +1,7 @@
 #include "ui/pictures/PictureForm.h"
 
 #include "ui/pictures/Centre.h"
+#include "ui/pictures/EnterPresses.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/ProgramIcon.h"
 
@@ -56,6 +57,7 @@ PictureForm::PictureForm(Kind kind)
     connect(Command1, &QPushButton::clicked, this, &PictureForm::Command1_Click);
 
     setTabOrder(Picture1, Command1);
+    letEnterPressButtons(this);
 
     centreOnScreen(this);
 }

@@ -9,5 +9,18 @@ QPixmap programIconPixmap()
 
 QIcon programIcon()
 {
-    return QIcon(programIconPixmap());
+    static const QIcon icon = [] {
+        QIcon all(programIconPixmap());
+        all.addFile(QStringLiteral(":/pictures/program_icon_128.png"), QSize(128, 128));
+        all.addFile(QStringLiteral(":/pictures/program_icon_256.png"), QSize(256, 256));
+        return all;
+    }();
+    return icon;
+}
+
+QPixmap programIconPixmap(qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1.0)
+        return programIconPixmap();
+    return programIcon().pixmap(QSize(48, 48), devicePixelRatio);
 }

@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRadioButton>
 #include <QTest>
 

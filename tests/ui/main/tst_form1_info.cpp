@@ -2,10 +2,16 @@
 
 #include "data/ReferenceTables.h"
 #include "platform/DesktopPlatform.h"
+#include "ui/main/Application.h"
 #include "ui/main/ClickLabel.h"
+#include "ui/pictures/ProgramIcon.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 // Catches what the real platform hands to the browser.
 class UrlCatcher : public QObject
@@ -37,7 +43,44 @@ private Q_SLOTS:
     void updatePromptYes();
     void linkLabels();
     void realPlatformOpensTheBrowserOnlyForWebAddresses();
+    void refusedStartShowsOneErrorAndLoadsNothing();
+    void realMessageBoxesInTheSystemsLanguage();
 };
+
+namespace {
+
+// What a live message box showed; it is then answered with Enter.
+struct SeenBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+    QImage windowIcon;
+};
+
+Platform::Button showAndPressEnter(Platform &platform, SeenBox &seen, const QString &text, Platform::Icon icon,
+                                   Platform::Buttons buttons, Platform::Button defaultButton)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        const QList<QAbstractButton *> all = box->buttons();
+        for (const QAbstractButton *b : all)
+            seen.buttons.append(b->text());
+        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        seen.windowIcon = box->windowIcon().pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    return platform.messageBox(nullptr, text, QStringLiteral("系统提示"), icon, buttons, defaultButton);
+}
+
+} // namespace
 
 void TstForm1Info::thisComputersProcessor()
 {
@@ -114,7 +157,7 @@ void TstForm1Info::switchesToAllWithOneQuery()
     f.platform.messages.clear();
     f.platform.processors = {QStringLiteral("Intel Core i7-7700K CPU @ 4.20GHz")};
     int tablesBegun = 0;
-    connect(f.find<QPlainTextEdit>("Text8"), &QPlainTextEdit::textChanged, this, [&] {
+    connect(f.find<QTextEdit>("Text8"), &QTextEdit::textChanged, this, [&] {
         if (f.form->resultText().count(u'\n') == 4)
             ++tablesBegun;
     });
@@ -206,9 +249,17 @@ void TstForm1Info::linkLabels()
     QCOMPARE(f.platform.opened[0].path(QUrl::FullyDecoded), QStringLiteral("/item/中央处理器"));
     QCOMPARE(f.platform.opened[1].path(QUrl::FullyDecoded), QStringLiteral("/item/图形处理器"));
     QVERIFY(f.platform.messages.isEmpty());
-    f.form->Label6_Click(0);
-    QCOMPARE(f.platform.opened.size(), 3);
-    QCOMPARE(f.platform.opened[2], QUrl(ReferenceTables::LinkAddresses()[0]));
+    // each label its own address, once; a press released outside the label opens nothing
+    for (int k = 0; k < ReferenceTables::kLinkCount; ++k) {
+        f.platform.opened.clear();
+        auto *label = f.find<ClickLabel>(qPrintable(QStringLiteral("Label6_%1").arg(k)));
+        QTest::mousePress(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
+        QVERIFY(f.platform.opened.isEmpty());
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(f.platform.opened, QList<QUrl>{QUrl(ReferenceTables::LinkAddresses()[std::size_t(k)])});
+    }
+    QCOMPARE(f.platform.opened.constFirst().host(), QStringLiteral("baike.baidu.com")); // the last, Label6_8
 }
 
 void TstForm1Info::realPlatformOpensTheBrowserOnlyForWebAddresses()
@@ -223,6 +274,63 @@ void TstForm1Info::realPlatformOpensTheBrowserOnlyForWebAddresses()
     QCOMPARE(catcher.urls, QList<QUrl>{QUrl(ReferenceTables::LinkAddresses()[7])});
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void TstForm1Info::refusedStartShowsOneErrorAndLoadsNothing()
+{
+    FakePlatform platform;
+    platform.singleInstance = false;
+    Form1 form(platform);
+    QVERIFY(!form.Form_Load());
+    QCOMPARE(platform.messages.size(), 1);
+    const FakePlatform::Message &refusal = platform.messages[0];
+    QCOMPARE(refusal.icon, Platform::Icon::Error);
+    QCOMPARE(refusal.buttons, Platform::Buttons::Ok);
+    QCOMPARE(refusal.title, QStringLiteral("CPU/GPU性能天梯查询工具"));
+    QCOMPARE(refusal.text, QStringLiteral("本软件[") + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
+                               + QStringLiteral("]已运行中，请勿重复.."));
+    QVERIFY(form.RecList[1].isEmpty() && form.RecList[RecordTable::kRecordCount].isEmpty());
+    QVERIFY(form.Start1.isEmpty());
+}
+
+void TstForm1Info::realMessageBoxesInTheSystemsLanguage()
+{
+    const auto firstMenuEntry = [] {
+        QLineEdit field;
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        return menu->actions().constFirst()->text();
+    };
+    // an English system keeps Qt's English texts
+    installQtTranslation(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(firstMenuEntry().startsWith(QStringLiteral("&Undo")));
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    setUpApplication(*qApp);
+    QVERIFY2(firstMenuEntry().startsWith(QStringLiteral("撤")), qPrintable(firstMenuEntry())); // 撤消(&U)
+
+    DesktopPlatform platform;
+    const QImage icon = programIconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    SeenBox prompt;
+    QCOMPARE(showAndPressEnter(platform, prompt, QStringLiteral("一\r\n二"), Platform::Icon::Information,
+                               Platform::Buttons::YesNo, Platform::Button::No),
+             Platform::Button::No);
+    QCOMPARE(prompt.title, QStringLiteral("系统提示"));
+    QCOMPARE(prompt.text, QStringLiteral("一\n二"));
+    QCOMPARE(prompt.icon, QMessageBox::Information);
+    QCOMPARE(prompt.buttons.size(), 2);
+    QVERIFY(prompt.buttons.join(u' ').contains(u'是'));
+    QVERIFY(prompt.defaultButton.contains(u'否'));
+    QCOMPARE(prompt.windowIcon, icon);
+
+    const QPair<Platform::Icon, QMessageBox::Icon> kinds[] = {{Platform::Icon::Error, QMessageBox::Critical},
+                                                              {Platform::Icon::Exclamation, QMessageBox::Warning}};
+    for (const auto &[kind, shown] : kinds) {
+        SeenBox note;
+        QCOMPARE(showAndPressEnter(platform, note, QStringLiteral("注"), kind, Platform::Buttons::Ok, Platform::Button::Ok),
+                 Platform::Button::Ok);
+        QCOMPARE(note.icon, shown);
+        QCOMPARE(note.buttons, QStringList{QStringLiteral("确定")});
+        QCOMPARE(note.defaultButton, QStringLiteral("确定"));
+    }
 }
 
 QTEST_MAIN(TstForm1Info)

@@ -2,7 +2,11 @@
 
 #include "data/ReferenceTables.h"
 #include "ui/main/ClickLabel.h"
+#include "ui/pictures/Centre.h"
 #include "ui/pictures/PictureForm.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 
 #include <QApplication>
 #include <QFontInfo>
@@ -10,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
 
 class TstForm1Layout : public QObject
 {
@@ -28,7 +33,24 @@ private Q_SLOTS:
     void altSRunsTheQuery();
     void altQEnds();
     void closingEndsEverything();
+    void framesCentredInsideTheWorkArea();
+    void enterPressesTheFocusedButtonOnly();
+    void fieldsHaveTheirOwnNames();
 };
+
+namespace {
+
+// Pixels of image that are nearly black.
+int darkPixels(const QImage &image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    return dark;
+}
+
+} // namespace
 
 void TstForm1Layout::window()
 {
@@ -76,6 +98,9 @@ void TstForm1Layout::geometry()
 void TstForm1Layout::colours()
 {
     FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     QCOMPARE(f.text("Text1")->palette().color(QPalette::Base), QColor(255, 128, 0));
     QCOMPARE(f.text("Text2")->palette().color(QPalette::Base), QColor(255, 255, 0));
     QCOMPARE(f.text("Text7")->palette().color(QPalette::Base), QColor(0, 255, 255));
@@ -89,6 +114,13 @@ void TstForm1Layout::colours()
         QVERIFY2(qAbs(seen.red() - colour.red()) < 12 && qAbs(seen.green() - colour.green()) < 12
                      && qAbs(seen.blue() - colour.blue()) < 12,
                  name);
+        // black captions on every colour, and a focus mark that can be seen on it
+        auto *button = f.find<QPushButton>(name);
+        button->clearFocus();
+        const QImage plain = button->grab().toImage();
+        QVERIFY2(darkPixels(plain) > 15, name);
+        button->setFocus();
+        QVERIFY2(darkPixels(button->grab().toImage()) > darkPixels(plain) + 20, name);
     }
     QVERIFY(f.text("Text1")->font().bold());
     QCOMPARE(f.find<QLabel>("Label1")->font().pixelSize(), 24);
@@ -141,7 +173,7 @@ void TstForm1Layout::titleEverywhere()
 void TstForm1Layout::resultBoxLinesUp()
 {
     FormFixture f;
-    const QFont font = f.find<QPlainTextEdit>("Text8")->font();
+    const QFont font = f.find<QTextEdit>("Text8")->font();
     const QFontMetricsF metrics(font);
     const qreal ascii = metrics.horizontalAdvance(QStringLiteral("a"));
     QVERIFY(ascii > 0);
@@ -152,11 +184,21 @@ void TstForm1Layout::resultBoxLinesUp()
     // a whole table line fits the box without wrapping
     f.form->show();
     f.query(QStringLiteral("I3-4340"));
-    QPlainTextEdit *box = f.find<QPlainTextEdit>("Text8");
+    QTextEdit *box = f.find<QTextEdit>("Text8");
     QCOMPARE(box->document()->lineCount(), box->document()->blockCount());
     QVERIFY(metrics.horizontalAdvance(f.lines().at(4)) < box->viewport()->width());
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QVERIFY(box->isReadOnly());
+    // lines as far apart as the font is high, so a 30-row table nearly fits the box
+    f.query(QStringLiteral("I7"));
+    QCOMPARE(f.rowCodes().size(), 30);
+    const auto *layout = box->document()->documentLayout();
+    const QTextBlock first = box->document()->firstBlock();
+    const qreal pitch = layout->blockBoundingRect(first.next()).top() - layout->blockBoundingRect(first).top();
+    QVERIFY2(qAbs(pitch - font.pixelSize()) <= 1, qPrintable(QString::number(pitch)));
+    QVERIFY(box->viewport()->height() / pitch >= 33);
+    // the bars of one line reach the next
+    QVERIFY(QFontMetrics(font).boundingRect(u'|').height() >= pitch);
 }
 
 void TstForm1Layout::tabOrder()
@@ -233,6 +275,54 @@ void TstForm1Layout::closingEndsEverything()
     QVERIFY(!f.form->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!chart && !notebook); // closed, and released with it
+}
+
+void TstForm1Layout::framesCentredInsideTheWorkArea()
+{
+    // fits: the frame's centre is the work area's
+    QCOMPARE(centredFramePosition({759, 734}, {0, 0, 1920, 1040}), QPoint(580, 153));
+    // a 1024x600 screen below a panel: the title bar stays on screen
+    QCOMPARE(centredFramePosition({759, 734}, {0, 24, 1024, 576}), QPoint(132, 24));
+}
+
+void TstForm1Layout::enterPressesTheFocusedButtonOnly()
+{
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    // Enter in a field does nothing: no button is a default button
+    f.text("Text1")->setText(QStringLiteral("I3-4340"));
+    f.text("Text1")->setFocus();
+    QTest::keyClick(f.text("Text1"), Qt::Key_Return);
+    QVERIFY(f.form->resultText().isEmpty());
+    auto *query = f.find<QPushButton>("Command2");
+    query->setFocus();
+    QTest::keyClick(query, Qt::Key_Return);
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C914")});
+    auto *reset = f.find<QPushButton>("Command3");
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(f.text("Text1")->text().isEmpty());
+    const QList<QPushButton *> buttons = f.form->findChildren<QPushButton *>();
+    for (const QPushButton *button : buttons)
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+}
+
+void TstForm1Layout::fieldsHaveTheirOwnNames()
+{
+    FormFixture f;
+    const QPair<const char *, QString> names[] = {
+        {"Text1", QStringLiteral("主条件")},   {"Text2", QStringLiteral("与条件")},
+        {"Text5", QStringLiteral("或条件1")},  {"Text6", QStringLiteral("或条件2")},
+        {"Text7", QStringLiteral("或条件3")},  {"Text10", QStringLiteral("或条件4")},
+        {"Text8", QStringLiteral("查询结果")}, {"Command9_0", QStringLiteral("PUBG1")},
+        {"Command5", QStringLiteral("PUBG配置表")}};
+    for (const auto &[name, spoken] : names) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(f.find<QWidget>(name));
+        QVERIFY2(face, name);
+        QCOMPARE(face->text(QAccessible::Name), spoken);
+    }
 }
 
 QTEST_MAIN(TstForm1Layout)

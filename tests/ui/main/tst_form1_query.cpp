@@ -22,6 +22,7 @@ private Q_SLOTS:
     void preparedQuerySwitchesToAllOnce();
     void resetEmptiesFieldsButKeepsCategory();
     void boxShowsWhatWasWritten();
+    void queryButtonRunsTheChosenCategory();
 };
 
 void TstForm1Query::startUpState()
@@ -32,7 +33,7 @@ void TstForm1Query::startUpState()
     QCOMPARE(f.form->Opt_mark1, QStringLiteral("1"));
     QCOMPARE(f.form->Start1, QStringLiteral("1"));
     QCOMPARE(f.form->MAXrecn1, 4734);
-    QVERIFY(f.find<QPlainTextEdit>("Text8")->toPlainText().isEmpty());
+    QVERIFY(f.find<QTextEdit>("Text8")->toPlainText().isEmpty());
     QVERIFY(f.platform.messages.isEmpty());
     QCOMPARE(f.form->cursor().shape(), Qt::ArrowCursor);
 }
@@ -66,7 +67,7 @@ void TstForm1Query::capNoteWhileTableIsOpen()
     bool busyAtNote = false;
     f.platform.onMessage = [&](const FakePlatform::Message &) {
         codesAtNote = f.rowCodes();
-        boxAtNote = f.find<QPlainTextEdit>("Text8")->toPlainText();
+        boxAtNote = f.find<QTextEdit>("Text8")->toPlainText();
         busyAtNote = f.form->cursor().shape() == Qt::WaitCursor;
     };
     f.query(QStringLiteral("I7"));
@@ -109,12 +110,12 @@ void TstForm1Query::andQueryEmptiesTheOrFields()
 {
     FormFixture f;
     f.text("Text2")->setText(QStringLiteral("6600"));
-    f.text("Text5")->setText(QStringLiteral("Radeon"));
-    f.text("Text10")->setText(QStringLiteral("Vega"));
+    for (const char *orField : {"Text5", "Text6", "Text7", "Text10"})
+        f.text(orField)->setText(QStringLiteral("Radeon"));
     f.query(QStringLiteral("GeForce"));
     QCOMPARE(f.rowCodes(), (QStringList{"G1304", "G1391", "G1413", "G1441", "G1465"}));
-    QVERIFY(f.text("Text5")->text().isEmpty());
-    QVERIFY(f.text("Text10")->text().isEmpty());
+    for (const char *orField : {"Text5", "Text6", "Text7", "Text10"})
+        QVERIFY2(f.text(orField)->text().isEmpty(), orField);
     QCOMPARE(f.text("Text2")->text(), QStringLiteral("6600"));
     for (const QString &line : f.lines()) {
         if (line.startsWith(QStringLiteral("|G")))
@@ -170,7 +171,7 @@ void TstForm1Query::emptyMainConditionEmptiesEverything()
     QCOMPARE(f.platform.messages[0].icon, Platform::Icon::Exclamation);
     for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text10"})
         QVERIFY2(f.text(name)->text().isEmpty(), name);
-    QVERIFY(f.find<QPlainTextEdit>("Text8")->toPlainText().isEmpty());
+    QVERIFY(f.find<QTextEdit>("Text8")->toPlainText().isEmpty());
     QVERIFY(f.form->resultText().isEmpty());
     QCOMPARE(f.form->ii, 0);
 }
@@ -232,7 +233,7 @@ void TstForm1Query::resetEmptiesFieldsButKeepsCategory()
     QTest::mouseClick(f.find<QPushButton>("Command3"), Qt::LeftButton);
     for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text10"})
         QVERIFY2(f.text(name)->text().isEmpty(), name);
-    QVERIFY(f.find<QPlainTextEdit>("Text8")->toPlainText().isEmpty());
+    QVERIFY(f.find<QTextEdit>("Text8")->toPlainText().isEmpty());
     QVERIFY(f.find<QRadioButton>("Option2")->isChecked());
     QCOMPARE(f.form->Opt_mark1, QStringLiteral("2"));
 }
@@ -243,8 +244,30 @@ void TstForm1Query::boxShowsWhatWasWritten()
     f.query(QStringLiteral("Radeon R7 + R7 350"));
     QString shown = f.form->resultText();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(f.find<QPlainTextEdit>("Text8")->toPlainText(), shown);
+    QCOMPARE(f.find<QTextEdit>("Text8")->toPlainText(), shown);
     QVERIFY(f.rowCodes().contains(QStringLiteral("G314")));
+}
+
+void TstForm1Query::queryButtonRunsTheChosenCategory()
+{
+    FormFixture f;
+    f.text("Text1")->setText(QStringLiteral("1")); // many in both lists
+    const struct { const char *option; const char *mark; QChar only; } runs[] = {
+        {"Option2", "2", u'C'}, {"Option3", "3", u'G'}, {"Option1", "1", QChar()}};
+    for (const auto &run : runs) {
+        f.find<QRadioButton>(run.option)->setChecked(true); // no click: only 查询S runs the query
+        f.form->Opt_mark1.clear();
+        QTest::mouseClick(f.find<QPushButton>("Command2"), Qt::LeftButton);
+        QCOMPARE(f.form->Opt_mark1, QLatin1String(run.mark));
+        const QStringList codes = f.rowCodes();
+        QCOMPARE(codes.size(), 30);
+        QCOMPARE(codes.constFirst().at(0), run.only.isNull() ? u'C' : run.only); // ALL: processors first
+        for (const QString &code : codes)
+            QVERIFY(run.only.isNull() || code.at(0) == run.only);
+    }
+    // the last record of the table is reached
+    f.query(QStringLiteral("Chrome9 HCM"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("G1722")});
 }
 
 QTEST_MAIN(TstForm1Query)

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 
+#include "data/ReferenceTables.h"
 #include "ui/main/ClickLabel.h"
 
 #include <QPushButton>
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void examples();
     void andAndOrExamplesLeaveTheirTexts();
     void exampleSwitchesToAll();
+    void eachButtonIsWiredToItsOwnEntry();
 };
 
 void TstForm1Quick::tierZero()
@@ -147,6 +149,19 @@ void TstForm1Quick::exampleSwitchesToAll()
     QCOMPARE(f.form->Opt_mark1, QStringLiteral("1"));
     QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C1")});
     QCOMPARE(f.text("Text1")->text(), QStringLiteral("AMD Ryzen Threadripper 3970X"));
+}
+
+void TstForm1Quick::eachButtonIsWiredToItsOwnEntry()
+{
+    FormFixture f;
+    for (int k = 0; k < ReferenceTables::kTierCount; ++k) {
+        QTest::mouseClick(f.find<QPushButton>(qPrintable(QStringLiteral("Command9_%1").arg(k))), Qt::LeftButton);
+        QCOMPARE(f.lines().constLast(), ReferenceTables::TierCaptions()[std::size_t(k)]);
+    }
+    QTest::mouseClick(f.find<QPushButton>("Command7"), Qt::LeftButton);
+    QVERIFY(f.form->Form3() && f.form->Form3()->isVisible() && !f.form->Form2());
+    QTest::mouseClick(f.find<QPushButton>("Command5"), Qt::LeftButton);
+    QVERIFY(f.form->Form2() && f.form->Form2()->isVisible());
 }
 
 QTEST_MAIN(TstForm1Quick)

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 
+#include "ui/pictures/Centre.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
 #include "ui/pictures/ProgramIcon.h"
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void bothOpenAndTheQueryStillWorks();
     void okAltOAndCloseBoxClose();
     void reopenedIsBuiltAnew();
+    void minimisedComesBack();
+    void iconIsCrispAtEveryScale();
 };
 
 void TstPictureForms::imagesAreExact()
@@ -77,7 +80,8 @@ void TstPictureForms::windows()
     QVERIFY(!form.Command1->isDefault() && !form.Command1->autoDefault());
     QCOMPARE(form.windowIcon().pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32),
              programIconPixmap().toImage().convertToFormat(QImage::Format_ARGB32));
-    QCOMPARE(form.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(form.pos(), centredFramePosition(form.size(), screen));
 }
 
 void TstPictureForms::twoClicksLeaveOneWindow()
@@ -122,6 +126,12 @@ void TstPictureForms::okAltOAndCloseBoxClose()
     QTest::keyClick(notebook, Qt::Key_O, Qt::AltModifier);
     QTRY_VERIFY(!notebook);
 
+    f.form->Command5_Click(); // Enter on the focused OK, as Space
+    chart = f.form->Form2();
+    chart->Command1->setFocus();
+    QTest::keyClick(chart->Command1, Qt::Key_Return);
+    QTRY_VERIFY(!chart);
+
     f.form->Command7_Click();
     notebook = f.form->Form3();
     QVERIFY(notebook->close()); // what the close box does
@@ -142,6 +152,33 @@ void TstPictureForms::reopenedIsBuiltAnew()
     QVERIFY(f.form->Form2());
     QCOMPARE(f.form->Form2()->geometry(), where);
     QCOMPARE(f.form->Form2()->Picture1->pixmap().toImage(), picture);
+}
+
+void TstPictureForms::minimisedComesBack()
+{
+    FormFixture f;
+    for (auto [open, form] : {std::pair{&Form1::Command5_Click, &Form1::Form2}, std::pair{&Form1::Command7_Click, &Form1::Form3}}) {
+        (f.form.get()->*open)();
+        PictureForm *shown = (f.form.get()->*form)();
+        shown->showMinimized();
+        QVERIFY(shown->isMinimized());
+        (f.form.get()->*open)();
+        QCOMPARE((f.form.get()->*form)(), shown);
+        QVERIFY(!shown->isMinimized() && shown->isVisible());
+    }
+}
+
+// Run at 1x and again with QT_SCALE_FACTOR=2: the icon is drawn for the screen's pixels.
+void TstPictureForms::iconIsCrispAtEveryScale()
+{
+    FormFixture f;
+    const qreal ratio = f.form->devicePixelRatioF();
+    const QPixmap shown = f.find<QLabel>("Picture1")->pixmap();
+    QCOMPARE(shown.size(), QSize(48, 48) * ratio);
+    if (ratio == 1.0)
+        QCOMPARE(shown.toImage(), programIconPixmap().toImage());
+    else // not the 48 one enlarged: the larger rendering scaled down has finer detail
+        QVERIFY(shown.toImage() != programIconPixmap().toImage().scaled(shown.size()));
 }
 
 QTEST_MAIN(TstPictureForms)

@@ -1,0 +1,13 @@
+#pragma once
+
+class QCoreApplication;
+class QApplication;
+class QLocale;
+
+// Qt's own texts (message-box buttons, context menus) in the language of locale, when Qt
+// has that translation; English stays otherwise. True when one was installed.
+bool installQtTranslation(QCoreApplication &app, const QLocale &locale);
+
+// What every window shares, set before the first one (the refused start's box included):
+// Qt's texts in the system's language and the program icon.
+void setUpApplication(QApplication &app);

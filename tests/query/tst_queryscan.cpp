@@ -36,6 +36,7 @@ private Q_SLOTS:
     void codesAndScoresAreNotSearched();
     void descriptionWindowStopsAtTheDescription();
     void longConditionFindsNothing();
+    void lineFeedsNeverCrossADescription();
     void agreesWithAPlainScan();
 
 private:
@@ -69,6 +70,7 @@ void TstQueryScan::promisedOutcomes_data()
     QTest::newRow("example 7") << QStringList{"Radeon RX 5700"} << QStringList{"G17", "G27", "G28"};
     QTest::newRow("example 9") << QStringList{"Radeon Vega 3"} << QStringList{"G490", "G491"};
     QTest::newRow("chinese in a description") << QStringList{"r7 350双卡"} << QStringList{"G314"};
+    QTest::newRow("the last record") << QStringList{"Chrome9 HCM"} << QStringList{"G1722"};
 }
 
 void TstQueryScan::promisedOutcomes()
@@ -138,6 +140,18 @@ void TstQueryScan::longConditionFindsNothing()
     QCOMPARE(codesFound(m_index, m_table, {full}), QStringList{QStringLiteral("C1608")});
     QVERIFY(codesFound(m_index, m_table, {full + u' ' + u'x'}).isEmpty());
     QVERIFY(codesFound(m_index, m_table, {QString(32767, u'A')}).isEmpty());
+}
+
+void TstQueryScan::lineFeedsNeverCrossADescription()
+{
+    // The index ends every description with a line feed; a pasted one must never meet it.
+    const QString full = QStringLiteral("AMD Embedded G-Series GX-420GI Radeon R7"); // C1608, all 40 columns
+    for (const QString &pasted : {full + u'\n', u'\n' + full, QStringLiteral("R7\nAMD"), QStringLiteral("\n"),
+                                  QStringLiteral("i3\r\n4340")})
+        QVERIFY2(codesFound(m_index, m_table, {pasted}).isEmpty(), qPrintable(pasted));
+    QVERIFY(codesFound(m_index, m_table, {full, QStringLiteral("\n")}).isEmpty()); // as the AND condition
+    QCOMPARE(codesFound(m_index, m_table, {QStringLiteral("I3-4340"), {}, QStringLiteral("\n")}),
+             QStringList{QStringLiteral("C914")}); // as an OR condition it adds nothing
 }
 
 void TstQueryScan::agreesWithAPlainScan()

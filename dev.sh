@@ -63,6 +63,7 @@ windows)
     zip=$(ls build-windows/cpugpurank-*-win64.zip)
     # one Wine prefix and one lasting server for all the tests
     export WINEPREFIX=$PWD/build-windows/wine
+    mkdir -p "$WINEPREFIX"
     /usr/lib/wine/wineserver -k 2>/dev/null || true
     /usr/lib/wine/wineserver -p
     trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT

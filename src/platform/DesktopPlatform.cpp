@@ -105,7 +105,19 @@ bool DesktopPlatform::claimSingleInstance()
     }
     // Only a live holder means another copy runs; a lock that cannot be written at all
     // (read-only or missing folder) must not keep the program from starting.
-    return lock->error() != QLockFile::LockFailedError;
+    if (lock->error() != QLockFile::LockFailedError)
+        return true;
+    QString host;
+    QString app;
+    if (!lock->getLockInfo(&m_holderPid, &host, &app))
+        m_holderPid = 0;
+    return false;
+}
+
+void DesktopPlatform::bringRunningCopyForward(const QString &windowTitle)
+{
+    if (m_holderPid > 0)
+        raiseWindowOf(m_holderPid, windowTitle);
 }
 
 std::unique_ptr<Platform> createPlatform()

@@ -22,12 +22,16 @@ public:
     void openAddress(const QUrl &address) override;
     QStringList processorNames() override;
     bool claimSingleInstance() override;
+    void bringRunningCopyForward(const QString &windowTitle) override;
 
 private:
     QString m_lockDirectory;
     QString m_lockName;
     std::unique_ptr<QLockFile> m_lock;
+    qint64 m_holderPid = 0; // the running copy, when the claim was refused
 };
 
 // Defined once per OS.
 QStringList systemProcessorNames();
+// Restores, raises and activates the top-level window of process pid with that title.
+void raiseWindowOf(qint64 pid, const QString &windowTitle);

@@ -32,6 +32,10 @@ public:
     // True when no other running copy of this program holds the instance lock; the lock
     // is then held until this object is destroyed.
     virtual bool claimSingleInstance() = 0;
+
+    // After a refused claim: the running copy's window of that title is restored if
+    // minimised, raised and, where the window system lets it, activated.
+    virtual void bringRunningCopyForward(const QString &windowTitle) = 0;
 };
 
 // The implementation for the operating system the program was built for.

@@ -2,15 +2,39 @@
 
 #include "query/TextCase.h"
 
+namespace {
+
+// What pasting and Chinese input methods slip into a field: other kinds of space, and the
+// full-width forms of ASCII. One code unit each, so nothing shifts.
+char16_t folded(char16_t c)
+{
+    switch (c) {
+    case u'\t':
+    case u'\n':
+    case u'\r':
+    case u'\u00A0':
+    case u'\u3000': return u' ';
+    default: break;
+    }
+    if (c >= 0xFF01 && c <= 0xFF5E)
+        return char16_t(c - 0xFEE0);
+    return c;
+}
+
+} // namespace
+
 QString normaliseCondition(QStringView fieldText)
 {
+    QString text(fieldText.size(), Qt::Uninitialized);
+    for (qsizetype k = 0; k < fieldText.size(); ++k)
+        text[k] = QChar(folded(fieldText[k].unicode()));
     qsizetype begin = 0;
-    qsizetype end = fieldText.size();
-    while (begin < end && fieldText[begin] == u' ')
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
         ++begin;
-    while (end > begin && fieldText[end - 1] == u' ')
+    while (end > begin && text[end - 1] == u' ')
         --end;
-    return upperCaseInPlace(fieldText.sliced(begin, end - begin));
+    return upperCaseInPlace(QStringView(text).sliced(begin, end - begin));
 }
 
 Conditions normaliseConditions(const Conditions &f)

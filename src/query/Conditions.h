@@ -16,7 +16,8 @@ struct Conditions
 // unbroken run from OR 1.
 enum class MatchMode { MainOnly, And, Or1, Or2, Or3, Or4 };
 
-// Leading and trailing U+0020 removed (no other character), letters upper-cased.
+// Tab, line breaks, no-break and ideographic spaces read as spaces, full-width ASCII as
+// ASCII; then spaces removed at both ends and letters upper-cased.
 QString normaliseCondition(QStringView fieldText);
 
 Conditions normaliseConditions(const Conditions &fieldTexts);

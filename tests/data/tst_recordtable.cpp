@@ -148,6 +148,8 @@ void TstRecordTable::fillTakesCrLfAndKeepsSlotsOnFailure()
     any.open(QIODevice::ReadOnly);
     QVERIFY(!table.fill(any, 4736, 2)); // past the last slot
     QVERIFY(!table.fill(any, 0, 1));
+    QVERIFY(table.fill(any, 4736, 1)); // the last slot itself
+    QCOMPARE(table[4736], QStringLiteral("x"));
 }
 
 void TstRecordTable::outOfRangeSlotIsAnError()

@@ -22,9 +22,13 @@ void TstConditions::normalise_data()
     QTest::newRow("lower case, spaces around") << QStringLiteral("  i7-4790k ") << QStringLiteral("I7-4790K");
     QTest::newRow("inner spaces kept") << QStringLiteral(" radeon  rx 580") << QStringLiteral("RADEON  RX 580");
     QTest::newRow("only spaces") << QStringLiteral("     ") << QString();
-    QTest::newRow("tab is not trimmed") << QStringLiteral("\ti3 ") << QStringLiteral("\tI3");
-    QTest::newRow("ideographic space is not trimmed") << QStringLiteral("\u3000i3") << QStringLiteral("\u3000I3");
-    QTest::newRow("no-break space is not trimmed") << QStringLiteral("i3\u00A0") << QStringLiteral("I3\u00A0");
+    QTest::newRow("pasted tab and line break") << QStringLiteral("\ti3-9100\r\n") << QStringLiteral("I3-9100");
+    QTest::newRow("other spaces, also inside") << QStringLiteral("\u3000core\u00A0i3\t") << QStringLiteral("CORE I3");
+    QTest::newRow("only other spaces") << QStringLiteral("\u3000\t\n\r\u00A0") << QString();
+    QTest::newRow("full-width ASCII") << QStringLiteral("\uFF49\uFF17\uFF0D\uFF14\uFF17\uFF19\uFF10\uFF2B\uFF5E")
+                                      << QStringLiteral("I7-4790K~");
+    QTest::newRow("full-width edges untouched") << QStringLiteral("\uFF00\uFF5F") << QStringLiteral("\uFF00\uFF5F");
+    QTest::newRow("letter beyond the BMP") << QStringLiteral("\U00010428x") << QStringLiteral("\U00010400X");
     QTest::newRow("chinese unchanged") << QStringLiteral("双卡 r7") << QStringLiteral("双卡 R7");
     QTest::newRow("sharp s keeps its length") << QStringLiteral("ß") << QStringLiteral("ß");
     QTest::newRow("emoji kept") << QStringLiteral("😀a") << QStringLiteral("😀A");

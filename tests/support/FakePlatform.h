@@ -27,6 +27,7 @@ public:
     void openAddress(const QUrl &address) override { opened.append(address); }
     QStringList processorNames() override { return processors; }
     bool claimSingleInstance() override { return singleInstance; }
+    void bringRunningCopyForward(const QString &windowTitle) override { broughtForward.append(windowTitle); }
 
     // Answers for the next message boxes, in order.
     void setNextAnswers(QList<Button> answers) { m_answers = std::move(answers); }
@@ -36,6 +37,7 @@ public:
     QList<Message> messages;
     QList<QUrl> opened;
     QStringList processors;
+    QStringList broughtForward;
     bool singleInstance = true;
 
 private:

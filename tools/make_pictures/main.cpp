@@ -405,8 +405,8 @@ bool saveIco(const QList<QImage> &images, const QString &path)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_pictures OUT_PICTURES_DIR OUT_ICONS_DIR\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: make_pictures OUT_PICTURES_DIR OUT_WINDOW_ICON_DIR OUT_ICONS_DIR\n");
         return 2;
     }
     if (!QFontDatabase::families().contains(kFamily)) {
@@ -414,13 +414,14 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QDir pictures(QString::fromLocal8Bit(argv[1]));
-    const QDir icons(QString::fromLocal8Bit(argv[2]));
+    const QDir windowIcon(QString::fromLocal8Bit(argv[2]));
+    const QDir icons(QString::fromLocal8Bit(argv[3]));
     bool ok = save(gameChart(), pictures.filePath(QStringLiteral("pubg_chart.jpg")), "JPEG", 92)
         && save(notebook(), pictures.filePath(QStringLiteral("notebook.jpg")), "JPEG", 92);
 
     // 256 colours, as the window icon has always been
     const QImage small = to256Colours(icon(48));
-    ok = ok && save(small, pictures.filePath(QStringLiteral("program_icon_48.png")), "PNG");
+    ok = ok && save(small, windowIcon.filePath(QStringLiteral("program_icon_48.png")), "PNG");
     QList<QImage> sizes;
     for (int s : {16, 32, 48, 64, 128, 256}) {
         const QImage img = s == 48 ? small : icon(s);

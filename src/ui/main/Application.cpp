@@ -1,6 +1,7 @@
 #include "ui/main/Application.h"
 
-#include "ui/pictures/ProgramIcon.h"
+#include "ui/common/FixedSize.h"
+#include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -23,4 +24,5 @@ void setUpApplication(QApplication &app)
 {
     installQtTranslation(app, QLocale());
     QApplication::setWindowIcon(programIcon());
+    keepFixedWindowsAtTheirSize(app);
 }

@@ -1,6 +1,66 @@
 #include "ui/main/ClickLabel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+
+namespace {
+
+class AccessibleClickLabel final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleClickLabel(ClickLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const ClickLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<ClickLabel *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *accessibleClickLabel(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
+        return new AccessibleClickLabel(static_cast<ClickLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ClickLabel::ClickLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    static const bool registered = (QAccessible::installFactory(accessibleClickLabel), true);
+    Q_UNUSED(registered)
+    showInHighlightColour();
+}
+
+void ClickLabel::showInHighlightColour()
+{
+    QPalette linkPalette = palette();
+    if (linkPalette.color(QPalette::WindowText) == linkPalette.color(QPalette::Highlight))
+        return;
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Highlight));
+    setPalette(linkPalette);
+}
+
+void ClickLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showInHighlightColour(); // the scheme changed under us
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {

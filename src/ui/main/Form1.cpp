@@ -12,11 +12,11 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ColourButton.h"
 #include "ui/main/Frame.h"
-#include "ui/pictures/Centre.h"
-#include "ui/pictures/EnterPresses.h"
+#include "ui/common/Centre.h"
+#include "ui/common/EnterPresses.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
-#include "ui/pictures/ProgramIcon.h"
+#include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +31,8 @@
 #include <QTextEdit>
 #include <QUrl>
 
+#include <type_traits>
+
 namespace {
 
 const QString kPromptTitle = QStringLiteral("系统提示");
@@ -42,7 +44,8 @@ QFont songti(int pixelSize, bool bold = false)
 {
     QFont font;
     font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC")});
+                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("WenQuanYi Micro Hei Mono"),
+                      QStringLiteral("Noto Sans Mono CJK SC")});
     font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -94,11 +97,15 @@ B *button(QWidget *parent, const char *name, const QString &caption, QRect geome
     return b;
 }
 
+template <typename Colour>
 ColourButton *colourButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                           const QFont &font, const QColor &colour)
+                           const QFont &font, Colour colour)
 {
     auto *b = button<ColourButton>(parent, name, caption, geometry, font);
-    b->setColour(colour);
+    if constexpr (std::is_same_v<Colour, QPalette::ColorRole>)
+        b->setColourRole(colour);
+    else
+        b->setColour(colour);
     return b;
 }
 
@@ -125,9 +132,6 @@ ClickLabel *linkLabel(QWidget *parent, const QString &name, QRect geometry)
     QFont font = songti(kPx10_5pt);
     font.setUnderline(true);
     l->setFont(font);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, l->palette().color(QPalette::Highlight));
-    l->setPalette(palette);
     l->setCursor(Qt::PointingHandCursor);
     l->setText(QStringLiteral("Label") + name.mid(5, 1));
     return l;
@@ -188,7 +192,7 @@ void Form1::createControls()
     Command4 = button(this, "Command4", QStringLiteral("关于&A"), twips(8640, 8880, 2415, 375), small);
     Command8 = button(this, "Command8", QStringLiteral("检查更新&U"), twips(8640, 9360, 2415, 375), small);
     Command1 = colourButton(this, "Command1", QStringLiteral("退出&Q"), twips(8640, 9840, 2415, 615), smallBold,
-                            palette().color(QPalette::Highlight));
+                            QPalette::Highlight);
 
     // Never seen: they lie right of the client area; the reset empties them.
     Text3 = textBox(this, "Text3", twips(11640, 1080, 1095, 375), small, kYellow);
@@ -214,7 +218,7 @@ void Form1::createControls()
     Text10 = textBox(Frame1, "Text10", twips(6480, 720, 975, 375), small, kCyan);
     // the desktop's active-border colour; Qt's palette has none, Mid is its nearest kin
     Command3 = colourButton(Frame1, "Command3", QStringLiteral("重置&R"), twips(7560, 840, 735, 255), small,
-                            palette().color(QPalette::Mid));
+                            QPalette::Mid);
 
     Text8 = place<QTextEdit>(Frame1, "Text8", twips(120, 1200, 8175, 8175));
     Text8->setFont(songti(kPx12pt));
@@ -265,6 +269,10 @@ void Form1::createControls()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    // Enter in a condition field is the form's default action, the query; no button is
+    // made the default, so none gets the default frame.
+    for (QLineEdit *field : {Text1, Text2, Text5, Text6, Text7, Text10})
+        connect(field, &QLineEdit::returnPressed, Command2, &QPushButton::click);
     // As on Windows, Tab reaches the option group at its chosen option; arrows move within.
     for (QRadioButton *o : {Option1, Option2, Option3}) {
         o->setFocusPolicy(Qt::ClickFocus);
@@ -299,6 +307,7 @@ bool Form1::Form_Load()
         const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
         m_platform.messageBox(nullptr, QStringLiteral("本软件[") + exe + QStringLiteral("]已运行中，请勿重复.."),
                               part1 + part2, Platform::Icon::Error);
+        m_platform.bringRunningCopyForward(windowTitle()); // so the user sees it runs
         return false;
     }
 

@@ -1,10 +1,11 @@
 #include "ui/pictures/PictureForm.h"
 
-#include "ui/pictures/Centre.h"
-#include "ui/pictures/EnterPresses.h"
+#include "ui/common/Centre.h"
+#include "ui/common/EnterPresses.h"
 #include "ui/pictures/PictureBox.h"
-#include "ui/pictures/ProgramIcon.h"
+#include "ui/common/ProgramIcon.h"
 
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -65,4 +66,12 @@ PictureForm::PictureForm(Kind kind)
 void PictureForm::Command1_Click()
 {
     close();
+}
+
+void PictureForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

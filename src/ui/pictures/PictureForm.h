@@ -21,4 +21,8 @@ public:
     QPushButton *Command1 = nullptr;
 
     void Command1_Click();
+
+protected:
+    // Esc closes it, as it closes a viewer or a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 };

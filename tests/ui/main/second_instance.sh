@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Two real copies of the program on a real X server: the second shows only its message and
-# ends after OK, the first keeps running; a first copy killed with SIGKILL blocks nothing.
+# ends after OK, the first keeps running and comes forward (out from behind its own picture
+# window); a first copy killed with SIGKILL blocks nothing.
 #   second_instance.sh PROGRAM        (on an X server: tests/with_xvfb.sh)
 set -u
 program=$1
@@ -14,7 +15,10 @@ cleanup() { kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 "$program" & first=$!; pids+=($first)
-window_of $first "$title_main" >/dev/null || fail "the first copy shows no main window"
+main=$(window_of $first "$title_main") || fail "the first copy shows no main window"
+xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
+chart=$(window_of $first '^PUBG配置$') || fail "Alt+G opened no picture window"
+for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$chart" ] && break; sleep 0.1; done
 
 "$program" & second=$!; pids+=($second)
 box=$(window_of $second "$title_box") || fail "the second copy shows no message box"
@@ -26,6 +30,7 @@ wait $second; rc=$?
 [ $rc -eq 0 ] || fail "the second copy ended with $rc"
 kill -0 $first 2>/dev/null || fail "the first copy did not survive"
 window_of $first "$title_main" >/dev/null || fail "the first copy lost its window"
+[ "$(xdotool getwindowfocus)" = "$main" ] || fail "the first copy's window was not brought forward"
 
 kill -9 $first; wait $first 2>/dev/null
 "$program" & third=$!; pids+=($third)

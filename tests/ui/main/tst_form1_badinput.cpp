@@ -88,10 +88,10 @@ void TstForm1BadInput::rightResults_data()
     QTest::addColumn<QString>("main");
     QTest::addColumn<QStringList>("codes");
     QTest::newRow("spaces around are trimmed") << QStringLiteral("   i3-4340  ") << QStringList{"C914"};
-    QTest::newRow("a tab is not") << QStringLiteral("\ti3-4340") << QStringList{};
-    QTest::newRow("an ideographic space is not") << QStringLiteral("i3-4340\u3000") << QStringList{};
+    QTest::newRow("pasted tab and line break too") << QStringLiteral("\ti3-4340\r\n") << QStringList{"C914"};
+    QTest::newRow("an input method's full width") << QStringLiteral("\u3000\uFF49\uFF13\uFF0D\uFF14\uFF13\uFF14\uFF10")
+                                                  << QStringList{"C914"};
     QTest::newRow("a direction mark is not") << QStringLiteral("\u200Fi3-4340") << QStringList{};
-    QTest::newRow("a line break is not") << QStringLiteral("i3-4340\n") << QStringList{};
     QTest::newRow("40 columns still find") << QStringLiteral("AMD Embedded G-Series GX-420GI Radeon R7")
                                            << QStringList{"C1608"};
     QTest::newRow("41 columns never") << QStringLiteral("AMD Embedded G-Series GX-420GI Radeon R7x") << QStringList{};

@@ -4,8 +4,9 @@
 #include "platform/DesktopPlatform.h"
 #include "ui/main/Application.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/pictures/ProgramIcon.h"
+#include "ui/common/ProgramIcon.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenu>
@@ -257,7 +258,15 @@ void TstForm1Info::linkLabels()
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-4, -4));
         QVERIFY(f.platform.opened.isEmpty());
         QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseRelease(label, Qt::LeftButton); // a release with no press of its own
         QCOMPARE(f.platform.opened, QList<QUrl>{QUrl(ReferenceTables::LinkAddresses()[std::size_t(k)])});
+        // a screen reader's press opens the same, once
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), label->text());
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.platform.opened.size(), 2);
+        QCOMPARE(f.platform.opened.constLast(), f.platform.opened.constFirst());
     }
     QCOMPARE(f.platform.opened.constFirst().host(), QStringLiteral("baike.baidu.com")); // the last, Label6_8
 }
@@ -291,6 +300,7 @@ void TstForm1Info::refusedStartShowsOneErrorAndLoadsNothing()
                                + QStringLiteral("]已运行中，请勿重复.."));
     QVERIFY(form.RecList[1].isEmpty() && form.RecList[RecordTable::kRecordCount].isEmpty());
     QVERIFY(form.Start1.isEmpty());
+    QCOMPARE(platform.broughtForward, QStringList{QStringLiteral("CPU/GPU性能天梯查询工具 V0.99b4")}); // after the box
 }
 
 void TstForm1Info::realMessageBoxesInTheSystemsLanguage()

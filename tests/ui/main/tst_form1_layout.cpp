@@ -2,7 +2,9 @@
 
 #include "data/ReferenceTables.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/pictures/Centre.h"
+#include "ui/main/ColourButton.h"
+#include "ui/common/Centre.h"
+#include "ui/common/FixedSize.h"
 #include "ui/pictures/PictureForm.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QWindow>
 
 class TstForm1Layout : public QObject
 {
@@ -22,9 +25,12 @@ class TstForm1Layout : public QObject
 
 private Q_SLOTS:
     void window();
+    void maximiseRequestLeavesTheSize();
     void geometry_data();
     void geometry();
     void colours();
+    void captionReadsOnItsFill_data();
+    void captionReadsOnItsFill();
     void fixedToolTips();
     void linkLabels();
     void titleEverywhere();
@@ -40,14 +46,14 @@ private Q_SLOTS:
 
 namespace {
 
-// Pixels of image that are nearly black.
-int darkPixels(const QImage &image)
+// Pixels of image close to colour.
+int pixelsNear(const QImage &image, const QColor &colour)
 {
-    int dark = 0;
+    int near = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            dark += qGray(image.pixel(x, y)) < 60;
-    return dark;
+            near += qAbs(qGray(image.pixel(x, y)) - qGray(colour.rgb())) < 60;
+    return near;
 }
 
 } // namespace
@@ -65,6 +71,24 @@ void TstForm1Layout::window()
     // the two hidden boxes lie right of the client area
     QVERIFY(f.text("Text3")->geometry().left() >= f.form->width());
     QVERIFY(f.text("Text4")->geometry().left() >= f.form->width());
+}
+
+void TstForm1Layout::maximiseRequestLeavesTheSize()
+{
+    // as a title bar that Qt draws itself (Wayland) or a window manager may still ask
+    keepFixedWindowsAtTheirSize(*qApp);
+    FormFixture f;
+    f.form->show();
+    f.form->Command5_Click();
+    for (QWidget *window : {static_cast<QWidget *>(f.form.get()), static_cast<QWidget *>(f.form->Form2())}) {
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QSize designed = window->size();
+        for (const Qt::WindowState asked : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            window->windowHandle()->setWindowStates(asked);
+            QTRY_COMPARE(window->windowHandle()->windowStates(), Qt::WindowNoState);
+            QTRY_COMPARE(window->size(), designed);
+        }
+    }
 }
 
 void TstForm1Layout::geometry_data()
@@ -104,27 +128,62 @@ void TstForm1Layout::colours()
     QCOMPARE(f.text("Text1")->palette().color(QPalette::Base), QColor(255, 128, 0));
     QCOMPARE(f.text("Text2")->palette().color(QPalette::Base), QColor(255, 255, 0));
     QCOMPARE(f.text("Text7")->palette().color(QPalette::Base), QColor(0, 255, 255));
-    // the coloured buttons show their colour whatever the style: look at the pixels
-    const QPair<const char *, QColor> coloured[] = {{"Command2", QColor(255, 128, 0)},
-                                                    {"Command1", f.form->palette().color(QPalette::Highlight)},
-                                                    {"Command3", f.form->palette().color(QPalette::Mid)}};
-    for (const auto &[name, colour] : coloured) {
-        const QImage shot = f.find<QPushButton>(name)->grab().toImage();
-        const QColor seen = shot.pixelColor(4, shot.height() / 2);
-        QVERIFY2(qAbs(seen.red() - colour.red()) < 12 && qAbs(seen.green() - colour.green()) < 12
-                     && qAbs(seen.blue() - colour.blue()) < 12,
-                 name);
-        // black captions on every colour, and a focus mark that can be seen on it
-        auto *button = f.find<QPushButton>(name);
-        button->clearFocus();
-        const QImage plain = button->grab().toImage();
-        QVERIFY2(darkPixels(plain) > 15, name);
-        button->setFocus();
-        QVERIFY2(darkPixels(button->grab().toImage()) > darkPixels(plain) + 20, name);
+    // The coloured buttons show their colour whatever the style (look at the pixels), with
+    // a caption and focus mark that read on it: under the light scheme, then after a switch
+    // to a dark one whose button text is white.
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
+    dark.setColor(QPalette::Mid, QColor(0x2d, 0x2d, 0x2d));
+    for (const QPalette &scheme : {light, dark}) {
+        QApplication::setPalette(scheme);
+        QApplication::processEvents(); // the change reaches the widgets as an event
+        const QPair<const char *, QColor> coloured[] = {{"Command2", QColor(255, 128, 0)},
+                                                        {"Command1", scheme.color(QPalette::Highlight)},
+                                                        {"Command3", scheme.color(QPalette::Mid)}};
+        for (const auto &[name, colour] : coloured) {
+            auto *button = f.find<QPushButton>(name);
+            button->clearFocus();
+            const QImage plain = button->grab().toImage();
+            const QColor seen = plain.pixelColor(4, plain.height() / 2);
+            QVERIFY2(qAbs(seen.red() - colour.red()) < 12 && qAbs(seen.green() - colour.green()) < 12
+                         && qAbs(seen.blue() - colour.blue()) < 12,
+                     name);
+            const QColor caption = captionColourOn(colour);
+            QVERIFY2(pixelsNear(plain, caption) > 15, name);
+            button->setFocus();
+            QVERIFY2(pixelsNear(button->grab().toImage(), caption) > pixelsNear(plain, caption) + 20, name);
+        }
+        QCOMPARE(f.find<ClickLabel>("Label6_0")->palette().color(QPalette::WindowText),
+                 scheme.color(QPalette::Highlight));
     }
+    QApplication::setPalette(light);
     QVERIFY(f.text("Text1")->font().bold());
     QCOMPARE(f.find<QLabel>("Label1")->font().pixelSize(), 24);
     QVERIFY(f.find<QLabel>("Label1")->font().bold());
+}
+
+void TstForm1Layout::captionReadsOnItsFill_data()
+{
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<QColor>("caption");
+    QTest::newRow("orange 查询S") << QColor(255, 128, 0) << QColor(Qt::black);
+    QTest::newRow("light active border") << QColor(0xb4, 0xb4, 0xb4) << QColor(Qt::black);
+    QTest::newRow("Windows highlight") << QColor(0x00, 0x78, 0xd7) << QColor(Qt::black);
+    QTest::newRow("Fusion highlight") << QColor(0x30, 0x8c, 0xc6) << QColor(Qt::black);
+    QTest::newRow("dark grey border") << QColor(0x2d, 0x2d, 0x2d) << QColor(Qt::white);
+    QTest::newRow("dark highlight") << QColor(0x15, 0x53, 0x9e) << QColor(Qt::white);
+}
+
+void TstForm1Layout::captionReadsOnItsFill()
+{
+    QFETCH(QColor, fill);
+    QFETCH(QColor, caption);
+    QCOMPARE(captionColourOn(fill), caption);
+    QVERIFY(contrastRatio(fill, caption) >= 4.5);
 }
 
 void TstForm1Layout::fixedToolTips()
@@ -291,15 +350,23 @@ void TstForm1Layout::enterPressesTheFocusedButtonOnly()
     f.form->show();
     QApplication::setActiveWindow(f.form.get());
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-    // Enter in a field does nothing: no button is a default button
+    // Enter (or the keypad's) in any condition field runs the query, as 查询S does
     f.text("Text1")->setText(QStringLiteral("I3-4340"));
-    f.text("Text1")->setFocus();
+    for (const char *field : {"Text1", "Text2", "Text5", "Text6", "Text7", "Text10"}) {
+        f.form->Command3_Click();
+        f.text("Text1")->setText(QStringLiteral("I3-4340"));
+        f.text(field)->setFocus();
+        QTest::keyClick(f.text(field), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY2(f.rowCodes() == QStringList{QStringLiteral("C914")}, field);
+    }
     QTest::keyClick(f.text("Text1"), Qt::Key_Return);
-    QVERIFY(f.form->resultText().isEmpty());
-    auto *query = f.find<QPushButton>("Command2");
-    query->setFocus();
-    QTest::keyClick(query, Qt::Key_Return);
     QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C914")});
+    // the result box ignores it
+    const QString shown = f.form->Text8->toPlainText();
+    f.form->Text8->setFocus();
+    QTest::keyClick(f.form->Text8, Qt::Key_Return);
+    QCOMPARE(f.form->Text8->toPlainText(), shown);
+    // on a focused button Enter presses that button
     auto *reset = f.find<QPushButton>("Command3");
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_Enter, Qt::KeypadModifier);

@@ -1,9 +1,9 @@
 #include "FormFixture.h"
 
-#include "ui/pictures/Centre.h"
+#include "ui/common/Centre.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
-#include "ui/pictures/ProgramIcon.h"
+#include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -29,14 +29,14 @@ void TstPictureForms::imagesAreExact()
 {
     const QPair<QString, QSize> images[] = {{QStringLiteral(":/pictures/pubg_chart.jpg"), QSize(700, 347)},
                                             {QStringLiteral(":/pictures/notebook.jpg"), QSize(587, 760)},
-                                            {QStringLiteral(":/pictures/program_icon_48.png"), QSize(48, 48)}};
+                                            {QStringLiteral(":/icon/program_icon_48.png"), QSize(48, 48)}};
     for (const auto &[path, size] : images) {
         QImageReader reader(path);
         QVERIFY2(reader.canRead(), qPrintable(path));
         QCOMPARE(reader.size(), size);
     }
     QCOMPARE(QImageReader(QStringLiteral(":/pictures/pubg_chart.jpg")).format(), QByteArray("jpeg"));
-    const QImage icon(QStringLiteral(":/pictures/program_icon_48.png"));
+    const QImage icon(QStringLiteral(":/icon/program_icon_48.png"));
     QCOMPARE(icon.format(), QImage::Format_Indexed8);
     QVERIFY(icon.colorCount() <= 256);
 }
@@ -132,6 +132,17 @@ void TstPictureForms::okAltOAndCloseBoxClose()
     QTest::keyClick(chart->Command1, Qt::Key_Return);
     QTRY_VERIFY(!chart);
 
+    f.form->Command7_Click(); // Esc; the focus is seen from the start
+    notebook = f.form->Form3();
+    QApplication::setActiveWindow(notebook);
+    QVERIFY(QTest::qWaitForWindowActive(notebook));
+    QCOMPARE(QApplication::focusWidget(), notebook->Picture1);
+    const QImage focused = notebook->Picture1->grab().toImage();
+    notebook->Picture1->clearFocus();
+    QVERIFY(notebook->Picture1->grab().toImage() != focused);
+    QTest::keyClick(notebook, Qt::Key_Escape);
+    QTRY_VERIFY(!notebook);
+
     f.form->Command7_Click();
     notebook = f.form->Form3();
     QVERIFY(notebook->close()); // what the close box does
@@ -179,6 +190,12 @@ void TstPictureForms::iconIsCrispAtEveryScale()
         QCOMPARE(shown.toImage(), programIconPixmap().toImage());
     else // not the 48 one enlarged: the larger rendering scaled down has finer detail
         QVERIFY(shown.toImage() != programIconPixmap().toImage().scaled(shown.size()));
+    // a window on another screen asks at that screen's ratio, not the application's
+    for (const qreal other : {1.0, 1.5, 3.0}) {
+        const QPixmap there = programIconPixmap(other);
+        QCOMPARE(there.size(), QSize(48, 48) * other);
+        QCOMPARE(there.devicePixelRatio(), other);
+    }
 }
 
 QTEST_MAIN(TstPictureForms)

@@ -1,9 +1,9 @@
-#include "ui/pictures/ProgramIcon.h"
+#include "ui/common/ProgramIcon.h"
 
 QPixmap programIconPixmap()
 {
     // decoded once; every window shares it
-    static const QPixmap icon(QStringLiteral(":/pictures/program_icon_48.png"));
+    static const QPixmap icon(QStringLiteral(":/icon/program_icon_48.png"));
     return icon;
 }
 
@@ -11,8 +11,8 @@ QIcon programIcon()
 {
     static const QIcon icon = [] {
         QIcon all(programIconPixmap());
-        all.addFile(QStringLiteral(":/pictures/program_icon_128.png"), QSize(128, 128));
-        all.addFile(QStringLiteral(":/pictures/program_icon_256.png"), QSize(256, 256));
+        all.addFile(QStringLiteral(":/icon/program_icon_128.png"), QSize(128, 128));
+        all.addFile(QStringLiteral(":/icon/program_icon_256.png"), QSize(256, 256));
         return all;
     }();
     return icon;

@@ -1,4 +1,4 @@
-#include "ui/pictures/EnterPresses.h"
+#include "ui/common/EnterPresses.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,0 +1,101 @@
+#include "platform/DesktopPlatform.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <vector>
+
+// The starting copy asks for the running copy's window itself: it has just had the user's
+// answer, and window managers honour a request made on the user's behalf (a pager's)
+// where they may refuse an application's own.
+
+namespace {
+
+std::vector<unsigned long> cardinals(Display *display, Window window, Atom property, Atom type)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType, &format, &count, &after,
+                           &data) == Success
+        && data && format == 32) {
+        const auto *items = reinterpret_cast<const unsigned long *>(data); // Xlib hands 32-bit items as longs
+        values.assign(items, items + count);
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
+QByteArray utf8Name(Display *display, Window window)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    QByteArray name;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(display, "UTF8_STRING", False), &actualType, &format, &count, &after, &data)
+            == Success
+        && data && format == 8)
+        name = QByteArray(reinterpret_cast<const char *>(data), qsizetype(count));
+    if (data)
+        XFree(data);
+    return name;
+}
+
+} // namespace
+
+void raiseWindowOf(qint64 pid, const QString &windowTitle)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return; // on Wayland the compositor alone decides which window comes forward
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    const Window root = DefaultRootWindow(display);
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    const QByteArray title = windowTitle.toUtf8();
+
+    // A window manager lists the windows it manages; without one they are the root's children.
+    std::vector<unsigned long> candidates =
+        cardinals(display, root, XInternAtom(display, "_NET_CLIENT_LIST", False), XA_WINDOW);
+    const bool managed = !candidates.empty();
+    if (!managed) {
+        Window rootReturn = 0;
+        Window parent = 0;
+        Window *children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) && children)
+            candidates.assign(children, children + count);
+        if (children)
+            XFree(children);
+    }
+    for (const unsigned long window : candidates) {
+        const std::vector<unsigned long> owner = cardinals(display, window, pidAtom, XA_CARDINAL);
+        if (owner.size() != 1 || qint64(owner[0]) != pid || utf8Name(display, window) != title)
+            continue;
+        if (managed) {
+            XEvent request{};
+            request.xclient.type = ClientMessage;
+            request.xclient.window = window;
+            request.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+            request.xclient.format = 32;
+            request.xclient.data.l[0] = 2; // on the user's behalf; also restores a minimised window
+            request.xclient.data.l[1] = CurrentTime;
+            XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+        } else {
+            XMapRaised(display, window);
+            XSetInputFocus(display, window, RevertToParent, CurrentTime);
+        }
+        break;
+    }
+    XCloseDisplay(display);
+}

@@ -5,19 +5,23 @@
 #                    same tests under the address and undefined-behaviour sanitizers,
 #                    then each fuzz target for a few seconds
 #   ./dev.sh windows  install what is missing, cross-build Qt for Windows once (cached),
-#                    build the program and its tests for Windows, pack the portable zip,
-#                    run the tests under Wine
+#                    build the program and its tests for Windows, pack the portable zip and
+#                    the setup program, run the tests under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake python3 qt6-base-dev libgl-dev libx11-dev libbenchmark-dev
-          fonts-wqy-zenhei xvfb xauth xdotool clang libclang-rt-14-dev
-          desktop-file-utils appstream file dpkg-dev qt6-translations-l10n)
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine ninja-build xz-utils xclip)
+# What building and running the program need.
+RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libx11-dev
+              fonts-wqy-zenhei qt6-translations-l10n xdg-utils)
+# What the tests, the sanitizer and fuzz runs and the benchmarks add.
+TEST_PACKAGES=(python3 libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev
+               desktop-file-utils appstream file dpkg-dev)
+# What the Windows build and its tests under Wine add.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine ninja-build xz-utils xclip nsis)
 
-install_missing() { # [extra packages...]
+install_missing() { # packages...
     local missing=() p
-    for p in "${PACKAGES[@]}" "$@"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -37,13 +41,13 @@ build() { # build-dir [cmake options...]
 
 case "${1:-}" in
 run)
-    install_missing
-    build build
+    install_missing "${RUN_PACKAGES[@]}"
+    build build -DBUILD_TESTING=OFF -DCPUGPURANK_BENCH=OFF
     exec build/src/cpugpurank
     ;;
 test)
-    install_missing
-    build build
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    build build -DBUILD_TESTING=ON -DCPUGPURANK_BENCH=ON
     (cd build && ctest --output-on-failure -j"$(nproc)")
     build build-asan -DCPUGPURANK_SANITIZE=ON -DCPUGPURANK_BENCH=OFF
     (cd build-asan && ASAN_OPTIONS=detect_stack_use_after_return=1:abort_on_error=1 \
@@ -52,15 +56,17 @@ test)
     tests/fuzz/run.sh 7
     ;;
 windows)
-    install_missing "${WINDOWS_PACKAGES[@]}"
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
     qt=$(packaging/windows/build-qt.sh | tail -n1)
-    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DCPUGPURANK_BENCH=OFF \
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
     cmake --build build-windows -j"$(nproc)"
     (cd build-windows && cpack -G ZIP >/dev/null)
+    cmake --build build-windows --target setup >/dev/null
     zip=$(ls build-windows/cpugpurank-*-win64.zip)
+    setup=$(ls build-windows/cpugpurank-*-win64-setup.exe)
     # one Wine prefix and one lasting server for all the tests
     export WINEPREFIX=$PWD/build-windows/wine
     mkdir -p "$WINEPREFIX"
@@ -71,6 +77,7 @@ windows)
     (cd build-windows && ctest --output-on-failure -j"$(nproc)")
     grep -h '^skipped: ' build-windows/Testing/Temporary/LastTest.log || true # and why
     echo "portable zip: $zip ($(du -h "$zip" | cut -f1))"
+    echo "setup:        $setup ($(du -h "$setup" | cut -f1))"
     ;;
 *)
     echo "usage: $0 run|test|windows" >&2

@@ -2,6 +2,7 @@
 # mingw runtime DLLs, the plugins it loads and Qt's Chinese translation; and, when
 # cross-compiling, Wine as the way to run its tests.
 
+set(CGR_ICON_FILE ${PROJECT_SOURCE_DIR}/packaging/icons/cpugpurank.ico) # the exe's and the setup's
 set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
 set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
 
@@ -60,4 +61,25 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
                        WORLD_READ WORLD_EXECUTE)
         set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
     endif()
+endif()
+
+# The setup program (cmake --build . --target setup): the same installed tree as the zip,
+# packed by NSIS into cpugpurank-<version>-win64-setup.exe.
+find_program(CGR_MAKENSIS makensis)
+if(CGR_MAKENSIS)
+    set(CGR_SHORTCUT_NAME "CPU-GPU性能天梯查询工具") # a file name: no slash
+    set(CGR_SETUP_FILE ${PROJECT_BINARY_DIR}/cpugpurank-${PROJECT_VERSION}-win64-setup.exe)
+    set(stage ${PROJECT_BINARY_DIR}/setup-stage)
+    set(CGR_SETUP_FILES ${PROJECT_BINARY_DIR}/setup-files.nsh)
+    set(CGR_SETUP_UNFILES ${PROJECT_BINARY_DIR}/setup-unfiles.nsh)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/setup.nsi.in ${PROJECT_BINARY_DIR}/setup.nsi @ONLY)
+    add_custom_target(setup
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+        COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage}
+        COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage} -DFILES=${CGR_SETUP_FILES} -DUNFILES=${CGR_SETUP_UNFILES}
+                -P ${CMAKE_CURRENT_LIST_DIR}/setup_files.cmake
+        COMMAND ${CGR_MAKENSIS} -V2 -WX ${PROJECT_BINARY_DIR}/setup.nsi
+        DEPENDS cpugpurank
+        BYPRODUCTS ${CGR_SETUP_FILE}
+        VERBATIM)
 endif()

@@ -101,6 +101,7 @@ bool DesktopPlatform::claimSingleInstance()
         || (lock->error() == QLockFile::LockFailedError && heldByThisProcessId(*lock)
             && lock->removeStaleLockFile() && lock->tryLock(0))) {
         m_lock = std::move(lock);
+        markRunning();
         return true;
     }
     // Only a live holder means another copy runs; a lock that cannot be written at all

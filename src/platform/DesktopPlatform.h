@@ -35,3 +35,5 @@ private:
 QStringList systemProcessorNames();
 // Restores, raises and activates the top-level window of process pid with that title.
 void raiseWindowOf(qint64 pid, const QString &windowTitle);
+// Lets other programs (the Windows setup) see that a copy is running, until it ends.
+void markRunning();

@@ -12,7 +12,8 @@ private_runtime_dir
 out=$(cd "$build" && cpack -G DEB -B "$root/pkg" 2>&1) || fail "cpack: $out"
 deb=$(ls "$root"/pkg/*.deb) || fail "no package"
 dpkg-deb -I "$deb" | grep -q "Depends:.*libqt6widgets6" || fail "no Qt 6 dependency"
-dpkg-deb -I "$deb" | grep -q "Depends:.*fonts-wqy-zenhei" || fail "no font dependency"
+dpkg-deb -I "$deb" | grep -q "Depends:.*fonts-wqy-zenhei | fonts-wqy-microhei" || fail "no font dependency"
+dpkg-deb -I "$deb" | grep -q "Depends:.*xdg-utils" || fail "no xdg-utils: links and the update prompt would open nothing"
 dpkg -x "$deb" "$root/fs"
 for f in usr/bin/cpugpurank usr/share/applications/cpugpurank.desktop usr/share/metainfo/io.github.cpugpurank.metainfo.xml \
          usr/share/icons/hicolor/48x48/apps/cpugpurank.png usr/share/icons/hicolor/256x256/apps/cpugpurank.png \

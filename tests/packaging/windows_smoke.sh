@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The portable zip, unpacked on its own (no Qt or mingw folder on the path), run under
 # Wine's X11 driver on an X server: the main window appears, 本机CPU型号 reports the
-# processor that WMI names (as wmic reads it), Alt+Q ends the program with status 0. Then a copy killed
+# processor that WMI names (as wmic reads it), a second copy brings it forward, Alt+Q
+# ends the program with status 0. Then a copy killed
 # while Wine's server goes down leaves a lock naming the process id the next copy gets
 # (Wine hands out the same first id), and that copy must start all the same.
 #   windows_smoke.sh ZIP WINE64     (on an X server: tests/with_xvfb.sh)
@@ -23,6 +24,8 @@ trap cleanup EXIT
 exe=$(find "$work" -name cpugpurank.exe | head -n1)
 [ -n "$exe" ] || fail "no cpugpurank.exe in the zip"
 "$wine64" wineboot --init >/dev/null 2>&1
+# No window manager here: Wine then places, stacks and focuses its windows itself.
+"$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 window() { # TITLE-REGEX: the first window with that title, waiting up to 60 s
     local w
@@ -51,6 +54,16 @@ expected=$("$wine64" wmic cpu get name 2>/dev/null | iconv -f UTF-16 -t UTF-8 | 
 [[ $report == *"本机CPU型号："* ]] || fail "the box is not the processor report"
 [[ $report == *"$expected"* ]] || fail "the report does not name the processor ($expected)"
 xdotool windowfocus --sync "$box" key --clearmodifiers Return
+
+# a second copy, started while a picture window has the focus, brings the first forward
+xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
+chart=$(window '^PUBG配置$') || fail "Alt+G opened no picture window"
+"$wine64" "$exe" & second=$!; pids+=($second)
+refusal=$(window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
+xdotool windowfocus --sync "$refusal" key --clearmodifiers Return
+wait $second
+for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$main" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$main" ] || fail "the running copy's window was not brought forward"
 
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
 for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done

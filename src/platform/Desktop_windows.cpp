@@ -44,3 +44,11 @@ void raiseWindowOf(qint64 pid, const QString &windowTitle)
     BringWindowToTop(search.found);
     SetForegroundWindow(search.found);
 }
+
+// The setup program checks for this mutex (as installers check an application's mutex)
+// before it replaces or removes files that a running copy holds.
+void markRunning()
+{
+    static const HANDLE running = CreateMutexW(nullptr, FALSE, L"cpugpurank.running");
+    Q_UNUSED(running) // held until the process ends
+}

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The setup under Wine in a fresh prefix, as a Windows user meets it: a silent install puts
+# the zip's files under Program Files with both shortcuts and a full uninstall entry; the
+# installed program starts; a silent run while it runs fails; a second install into another
+# folder replaces the first (one entry); the silent uninstall leaves nothing but the
+# user's own file.
+#   windows_setup.sh SETUP ZIP WINE64 VERSION DISPLAY_NAME     (on an X server)
+set -u
+setup=$1 zip=$2 wine64=$3 version=$4 name=$5
+fail() { echo "FAIL: $*"; exit 1; }
+[ -f "$setup" ] || fail "no $setup: build the setup target first"
+work=$(mktemp -d)
+# no shortcut or file association may reach the host's own desktop
+export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset WINEPATH
+mkdir -p "$HOME"
+wineserver=$(dirname "$wine64")/wineserver
+pid=
+cleanup() { [ -n "$pid" ] && kill -9 $pid 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+"$wine64" wineboot --init >/dev/null 2>&1
+c=$WINEPREFIX/drive_c
+shortcut="CPU-GPU性能天梯查询工具.lnk"
+menu=$c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/$shortcut
+desktop=$c/users/Public/Desktop/$shortcut
+
+run() { "$wine64" "$@"; local rc=$?; "$wineserver" -w; return $rc; } # -w: the registry is saved
+entry() { # NAME: the value in the uninstall entry, as system.reg stores it
+    awk '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\cpugpurank\]/ {on=1; next}
+         /^\[/ {on=0} on' "$WINEPREFIX/system.reg" | sed -n "s/^\"$1\"=//p"
+}
+unescape() { # a system.reg string: quotes, \\ and \x escapes of UTF-16 units
+    python3 -c 'import sys, re
+s = sys.stdin.read().strip()
+s = s[1:-1] if s.startswith(chr(34)) else s
+s = re.sub(r"\\x([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)), s)
+print(re.sub(r"\\(.)", r"\1", s))'
+}
+
+run "$setup" /S || fail "the silent install ended with $?"
+dir=$c/Program\ Files/cpugpurank
+expected=$(cmake -E tar tf "$zip" | sed 's|^[^/]*/||' | grep -v '/$' | grep -v '^$' | sort)
+installed=$(cd "$dir" && find . -type f | sed 's|^\./||' | grep -v '^uninstall\.exe$' | sort)
+[ "$installed" = "$expected" ] || fail "the installed files are not the zip's: $(diff <(echo "$expected") <(echo "$installed"))"
+[ -f "$menu" ] || fail "no Start-menu shortcut"
+[ -f "$desktop" ] || fail "no desktop shortcut"
+[ "$(entry DisplayName | unescape)" = "$name" ] || fail "DisplayName is $(entry DisplayName)"
+[ "$(entry DisplayVersion)" = "\"$version\"" ] || fail "DisplayVersion is $(entry DisplayVersion)"
+[ "$(entry Publisher)" = '"cpugpurank"' ] || fail "no publisher"
+[ "$(entry DisplayIcon | unescape)" = 'C:\Program Files\cpugpurank\cpugpurank.exe,0' ] || fail "no icon"
+[ "$(entry QuietUninstallString | unescape)" = '"C:\Program Files\cpugpurank\uninstall.exe" /S' ] \
+    || fail "QuietUninstallString is $(entry QuietUninstallString)"
+size=$(entry EstimatedSize | sed 's/dword://')
+[ -n "$size" ] && [ $((16#$size)) -gt 10000 ] || fail "EstimatedSize is '$size' (KB)"
+
+# the installed program, from its Program Files folder
+"$wine64" 'C:\Program Files\cpugpurank\cpugpurank.exe' & pid=$!
+main=
+for _ in $(seq 600); do
+    main=$(xdotool search --onlyvisible --name '^CPU/GPU性能天梯查询工具 V' 2>/dev/null | head -n1)
+    [ -n "$main" ] && break
+    sleep 0.1
+done
+[ -n "$main" ] || fail "the installed program shows no window"
+"$wine64" "$setup" /S && fail "a silent install replaced the files of a running copy"
+xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
+wait $pid; pid=
+"$wineserver" -w
+
+# again, into another folder: the first goes, one entry stays
+run "$setup" /S '/D=C:\cpugpurank2' || fail "the second install ended with $?"
+[ -e "$dir" ] && fail "the first folder is still there"
+[ -f "$c/cpugpurank2/cpugpurank.exe" ] || fail "nothing in the second folder"
+[ "$(grep -c '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\cpugpurank' "$WINEPREFIX/system.reg")" = 1 ] \
+    || fail "not exactly one uninstall entry"
+[ "$(entry InstallLocation | unescape)" = 'C:\cpugpurank2' ] || fail "the entry names $(entry InstallLocation)"
+
+# the quiet uninstall, as the uninstall list runs it; the user's own file stays
+echo "mine" >"$c/cpugpurank2/notes.txt"
+run 'C:\cpugpurank2\uninstall.exe' /S || fail "the uninstall ended with $?"
+for _ in $(seq 100); do [ -f "$c/cpugpurank2/cpugpurank.exe" ] || break; sleep 0.1; done
+[ "$(cd "$c/cpugpurank2" && find . -mindepth 1)" = "./notes.txt" ] || fail "left behind: $(cd "$c/cpugpurank2" && find . -mindepth 1)"
+[ -e "$menu" ] || [ -e "$desktop" ] && fail "a shortcut is left"
+[ -z "$(entry DisplayName)" ] || fail "the uninstall entry is left"
+echo "1 passed, 0 failed"

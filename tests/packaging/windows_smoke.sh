@@ -58,6 +58,8 @@ xdotool windowfocus --sync "$box" key --clearmodifiers Return
 # a second copy, started while a picture window has the focus, brings the first forward
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
 chart=$(window '^PUBG配置$') || fail "Alt+G opened no picture window"
+for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$chart" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$chart" ] || fail "the picture window did not take the focus"
 "$wine64" "$exe" & second=$!; pids+=($second)
 refusal=$(window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
 xdotool windowfocus --sync "$refusal" key --clearmodifiers Return

@@ -31,14 +31,11 @@ for _ in $(seq "$runs"); do
     "$mapwait" "$bare" text >>"$XDG_RUNTIME_DIR/t"
 done
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-ms() { cut -d' ' -f1 "$XDG_RUNTIME_DIR/$1" | median; }
-mb() { cut -d' ' -f2 "$XDG_RUNTIME_DIR/$1" | median | awk '{printf "%.1f", $1 / 1024}'; }
-a_ms=$(cut -d' ' -f1 "$XDG_RUNTIME_DIR/a" | median)
-b_ms=$(cut -d' ' -f1 "$XDG_RUNTIME_DIR/b" | median)
-t_ms=$(cut -d' ' -f1 "$XDG_RUNTIME_DIR/t" | median)
-a_kb=$(cut -d' ' -f2 "$XDG_RUNTIME_DIR/a" | median)
-b_kb=$(cut -d' ' -f2 "$XDG_RUNTIME_DIR/b" | median)
-t_kb=$(cut -d' ' -f2 "$XDG_RUNTIME_DIR/t" | median)
+ms() { cut -d' ' -f1 "$XDG_RUNTIME_DIR/$1" | median; }     # RUN-FILE: median milliseconds
+kb() { cut -d' ' -f2 "$XDG_RUNTIME_DIR/$1" | median; }     # RUN-FILE: median peak RSS, KiB
+mb() { kb "$1" | awk '{printf "%.1f", $1 / 1024}'; }
+a_ms=$(ms a) b_ms=$(ms b) t_ms=$(ms t)
+a_kb=$(kb a) b_kb=$(kb b) t_kb=$(kb t)
 awk -v am="$a_ms" -v bm="$b_ms" -v tm="$t_ms" -v ak="$a_kb" -v bk="$b_kb" -v tk="$t_kb" -v n="$runs" 'BEGIN {
     printf "runs each:              %d (alternating program, bare window, bare window with one Chinese label)\n", n
     printf "window mapped, median:  program %.1f ms   bare %.1f ms   bare+label %.1f ms\n", am, bm, tm

@@ -14,41 +14,39 @@
 
 namespace {
 
-std::vector<unsigned long> cardinals(Display *display, Window window, Atom property, Atom type)
+// One window property of the given type and item size (8 or 32 bits); empty when absent.
+// Xlib hands 32-bit items as longs.
+template <typename Item>
+std::vector<Item> property(Display *display, Window window, Atom name, Atom type)
 {
+    constexpr int format = sizeof(Item) == 1 ? 8 : 32;
     Atom actualType = None;
-    int format = 0;
+    int actualFormat = 0;
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char *data = nullptr;
-    std::vector<unsigned long> values;
-    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType, &format, &count, &after,
+    std::vector<Item> items;
+    if (XGetWindowProperty(display, window, name, 0, 4096, False, type, &actualType, &actualFormat, &count, &after,
                            &data) == Success
-        && data && format == 32) {
-        const auto *items = reinterpret_cast<const unsigned long *>(data); // Xlib hands 32-bit items as longs
-        values.assign(items, items + count);
+        && data && actualFormat == format) {
+        const auto *first = reinterpret_cast<const Item *>(data);
+        items.assign(first, first + count);
     }
     if (data)
         XFree(data);
-    return values;
+    return items;
+}
+
+std::vector<unsigned long> cardinals(Display *display, Window window, Atom name, Atom type)
+{
+    return property<unsigned long>(display, window, name, type);
 }
 
 QByteArray utf8Name(Display *display, Window window)
 {
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char *data = nullptr;
-    QByteArray name;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
-                           XInternAtom(display, "UTF8_STRING", False), &actualType, &format, &count, &after, &data)
-            == Success
-        && data && format == 8)
-        name = QByteArray(reinterpret_cast<const char *>(data), qsizetype(count));
-    if (data)
-        XFree(data);
-    return name;
+    const std::vector<char> name = property<char>(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                                                  XInternAtom(display, "UTF8_STRING", False));
+    return QByteArray(name.data(), qsizetype(name.size()));
 }
 
 } // namespace

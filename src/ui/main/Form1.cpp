@@ -9,14 +9,14 @@
 #include "query/ModelNumber.h"
 #include "query/QueryScan.h"
 #include "query/ResultTable.h"
+#include "ui/common/Centre.h"
+#include "ui/common/EnterPresses.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ColourButton.h"
 #include "ui/main/Frame.h"
-#include "ui/common/Centre.h"
-#include "ui/common/EnterPresses.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
-#include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>

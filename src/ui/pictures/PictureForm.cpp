@@ -2,8 +2,8 @@
 
 #include "ui/common/Centre.h"
 #include "ui/common/EnterPresses.h"
-#include "ui/pictures/PictureBox.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/pictures/PictureBox.h"
 
 #include <QKeyEvent>
 #include <QPixmap>

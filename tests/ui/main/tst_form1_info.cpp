@@ -2,9 +2,9 @@
 
 #include "data/ReferenceTables.h"
 #include "platform/DesktopPlatform.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/main/Application.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/common/ProgramIcon.h"
 
 #include <QAccessible>
 #include <QDesktopServices>

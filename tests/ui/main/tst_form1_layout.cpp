@@ -1,10 +1,10 @@
 #include "FormFixture.h"
 
 #include "data/ReferenceTables.h"
-#include "ui/main/ClickLabel.h"
-#include "ui/main/ColourButton.h"
 #include "ui/common/Centre.h"
 #include "ui/common/FixedSize.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/main/ColourButton.h"
 #include "ui/pictures/PictureForm.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,9 +1,9 @@
 #include "FormFixture.h"
 
 #include "ui/common/Centre.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
-#include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -4,8 +4,8 @@
 
 namespace {
 
-// What pasting and Chinese input methods slip into a field: other kinds of space, and the
-// full-width forms of ASCII. One code unit each, so nothing shifts.
+// What pasting and Chinese input methods slip into a field: other kinds of space, dashes
+// that look like a hyphen, and the full-width forms of ASCII. One code unit each.
 char16_t folded(char16_t c)
 {
     switch (c) {
@@ -14,20 +14,33 @@ char16_t folded(char16_t c)
     case u'\r':
     case u'\u00A0':
     case u'\u3000': return u' ';
+    case u'\u2212':
+    case u'\uFE63': return u'-';
     default: break;
     }
+    if (c >= 0x2010 && c <= 0x2015)
+        return u'-';
     if (c >= 0xFF01 && c <= 0xFF5E)
         return char16_t(c - 0xFEE0);
     return c;
+}
+
+// Characters that show as nothing, which web pages put inside model names.
+bool isInvisible(char16_t c)
+{
+    return (c >= 0x200B && c <= 0x200D) || c == 0x2060 || c == 0xFEFF || c == 0x00AD;
 }
 
 } // namespace
 
 QString normaliseCondition(QStringView fieldText)
 {
-    QString text(fieldText.size(), Qt::Uninitialized);
-    for (qsizetype k = 0; k < fieldText.size(); ++k)
-        text[k] = QChar(folded(fieldText[k].unicode()));
+    QString text;
+    text.reserve(fieldText.size());
+    for (const QChar c : fieldText) {
+        if (!isInvisible(c.unicode()))
+            text.append(QChar(folded(c.unicode())));
+    }
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin] == u' ')
@@ -56,6 +69,17 @@ MatchMode chooseMatchMode(const Conditions &c)
     if (c.or4.isEmpty())
         return MatchMode::Or3;
     return MatchMode::Or4;
+}
+
+QStringList eitherConditions(const Conditions &c)
+{
+    const MatchMode mode = chooseMatchMode(c);
+    QStringList any{c.main};
+    if (mode >= MatchMode::Or1) any << c.or1;
+    if (mode >= MatchMode::Or2) any << c.or2;
+    if (mode >= MatchMode::Or3) any << c.or3;
+    if (mode >= MatchMode::Or4) any << c.or4;
+    return any;
 }
 
 QString capNote(MatchMode mode)

@@ -5,19 +5,21 @@
 #include <algorithm>
 
 QueryScan::QueryScan(const SearchIndex &index, const Conditions &c, QChar excluded)
-    : m_index(index)
-    , m_mode(chooseMatchMode(c))
-    , m_excluded(excluded)
-    , m_and(c.andCondition.toStdString())
+    : QueryScan(index, chooseMatchMode(c), eitherConditions(c), {c.andCondition}, excluded)
 {
-    m_any.push_back({c.main.toStdString()});
-    switch (m_mode) {
-    case MatchMode::Or4: m_any.push_back({c.or4.toStdString()}); [[fallthrough]];
-    case MatchMode::Or3: m_any.push_back({c.or3.toStdString()}); [[fallthrough]];
-    case MatchMode::Or2: m_any.push_back({c.or2.toStdString()}); [[fallthrough]];
-    case MatchMode::Or1: m_any.push_back({c.or1.toStdString()}); break;
-    case MatchMode::MainOnly:
-    case MatchMode::And: break;
+}
+
+QueryScan::QueryScan(const SearchIndex &index, MatchMode mode, const QStringList &any, const QStringList &andForms,
+                     QChar excluded)
+    : m_index(index)
+    , m_mode(mode)
+    , m_excluded(excluded)
+{
+    for (const QString &text : any)
+        m_any.push_back({text.toStdString()});
+    for (const QString &text : andForms) {
+        if (!text.isEmpty())
+            m_and.push_back(text.toStdString());
     }
 }
 
@@ -25,7 +27,11 @@ bool QueryScan::completesHit(int slot) const
 {
     if (!m_excluded.isNull() && m_index.letter(slot) == m_excluded)
         return false;
-    return m_mode != MatchMode::And || m_index.description(slot).find(m_and) != std::string_view::npos;
+    if (m_mode != MatchMode::And)
+        return true;
+    const std::string_view description = m_index.description(slot);
+    return std::any_of(m_and.begin(), m_and.end(),
+                       [&](const std::string &form) { return description.find(form) != std::string_view::npos; });
 }
 
 int QueryScan::nextSlotOf(Term &term, int from)

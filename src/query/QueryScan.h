@@ -3,6 +3,7 @@
 #include "query/Conditions.h"
 
 #include <QChar>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ public:
     // normalised: the conditions after normaliseCondition; the main condition must not
     // be empty. excluded: the list letter the category leaves out (may be null).
     QueryScan(const SearchIndex &index, const Conditions &normalised, QChar excluded);
+    // The general form: a slot holding any of `any` is a hit; in AND mode it must also hold
+    // one of `andForms`. Empty texts are never found.
+    QueryScan(const SearchIndex &index, MatchMode mode, const QStringList &any, const QStringList &andForms,
+              QChar excluded);
 
     MatchMode mode() const { return m_mode; }
 
@@ -39,5 +44,5 @@ private:
     MatchMode m_mode;
     QChar m_excluded;
     std::vector<Term> m_any; // AND mode: the main condition alone; otherwise main and ORs
-    std::string m_and;
+    std::vector<std::string> m_and; // any one of them will do
 };

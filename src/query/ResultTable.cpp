@@ -17,6 +17,11 @@ QString headerText()
         + frameLine();
 }
 
+QString forgivingNoteLine()
+{
+    return QStringLiteral("注:照原样没有匹配的记录,以下是忽略空格和连字符后匹配的记录。\r\n");
+}
+
 QString percentageCell(QStringView record, const QLocale &locale)
 {
     if (ScoreRecord::listLetter(record) != u'C')

@@ -14,6 +14,10 @@ inline constexpr int kReferenceScore = 5240; // Intel Core i3-4340, the 100 % ma
 QString frameLine();   // with its CR LF
 QString headerText();  // frame, the two header lines, frame
 
+// The line above a table of records that match only in the forgiving reading of the
+// conditions (with its CR LF).
+QString forgivingNoteLine();
+
 // The record's score as a percentage of the reference, right-aligned before the closing
 // bar, in the locale's number format; eight spaces and a bar for a non-CPU record.
 QString percentageCell(QStringView record, const QLocale &locale = QLocale());

@@ -2,6 +2,7 @@
 
 #include "data/RecordTable.h"
 #include "data/ScoreRecord.h"
+#include "query/ForgivingForms.h"
 #include "query/TextCase.h"
 
 #include <algorithm>
@@ -23,6 +24,35 @@ SearchIndex::SearchIndex(const RecordTable &table, int lastSlot)
         m_letters.push_back(ScoreRecord::listLetter(record));
     }
     m_begin.push_back(m_text.size());
+    countBytes();
+}
+
+SearchIndex SearchIndex::withoutSeparators() const
+{
+    SearchIndex out;
+    if (m_begin.empty())
+        return out;
+    out.m_letters = m_letters;
+    out.m_begin.reserve(m_begin.size());
+    out.m_text.reserve(m_text.size());
+    std::size_t next = 0; // the next slot's start in m_text
+    for (std::size_t at = 0; at < m_text.size(); ++at) {
+        while (next < m_begin.size() && m_begin[next] == at) {
+            out.m_begin.push_back(out.m_text.size());
+            ++next;
+        }
+        // every separator is ASCII, so no UTF-8 sequence is cut
+        if (!ForgivingForms::isSeparator(char16_t(static_cast<unsigned char>(m_text[at]))))
+            out.m_text.push_back(m_text[at]);
+    }
+    out.m_begin.push_back(out.m_text.size());
+    out.countBytes();
+    return out;
+}
+
+void SearchIndex::countBytes()
+{
+    m_byteCount.fill(0);
     for (const char c : m_text)
         ++m_byteCount[static_cast<unsigned char>(c)];
 }

@@ -20,6 +20,10 @@ public:
     SearchIndex() = default;
     SearchIndex(const RecordTable &table, int lastSlot);
 
+    // The same descriptions with spaces, hyphens, underscores and dots taken out, for the
+    // forgiving pass; slots stay as they are.
+    SearchIndex withoutSeparators() const;
+
     int lastSlot() const { return int(m_begin.size()) - 2; }
     std::string_view description(int slot) const
     {
@@ -32,6 +36,7 @@ public:
     int firstSlotContaining(std::string_view needle, int fromSlot) const;
 
 private:
+    void countBytes();
     int slotAt(std::size_t offset) const;
     std::size_t find(std::string_view needle, std::size_t from) const;
 

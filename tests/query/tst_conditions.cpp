@@ -27,6 +27,10 @@ void TstConditions::normalise_data()
     QTest::newRow("only other spaces") << QStringLiteral("\u3000\t\n\r\u00A0") << QString();
     QTest::newRow("full-width ASCII") << QStringLiteral("\uFF49\uFF17\uFF0D\uFF14\uFF17\uFF19\uFF10\uFF2B\uFF5E")
                                       << QStringLiteral("I7-4790K~");
+    QTest::newRow("dash look-alikes") << QStringLiteral("i7\u20114790k \u2010\u2015\u2212\uFE63\uFF0D")
+                                      << QStringLiteral("I7-4790K -----");
+    QTest::newRow("invisible characters dropped") << QStringLiteral("\uFEFFi7\u200B-\u00AD4790\u2060k\u200C\u200D ")
+                                                  << QStringLiteral("I7-4790K");
     QTest::newRow("full-width edges untouched") << QStringLiteral("\uFF00\uFF5F") << QStringLiteral("\uFF00\uFF5F");
     QTest::newRow("letter beyond the BMP") << QStringLiteral("\U00010428x") << QStringLiteral("\U00010400X");
     QTest::newRow("chinese unchanged") << QStringLiteral("双卡 r7") << QStringLiteral("双卡 R7");

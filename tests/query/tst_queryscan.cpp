@@ -1,6 +1,7 @@
 #include "data/RecordTable.h"
 #include "data/ScoreRecord.h"
 #include "query/QueryScan.h"
+#include "query/RecordSearch.h"
 #include "query/SearchIndex.h"
 #include "support/PlainSearch.h"
 
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void longConditionFindsNothing();
     void lineFeedsNeverCrossADescription();
     void agreesWithAPlainScan();
+    void forgivingReading_data();
+    void forgivingReading();
 
 private:
     RecordTable m_table;
@@ -194,6 +197,47 @@ void TstQueryScan::agreesWithAPlainScan()
         }
         QCOMPARE(codesFound(m_index, m_table, c, excluded), expected);
     }
+}
+
+void TstQueryScan::forgivingReading_data()
+{
+    QTest::addColumn<QStringList>("fields"); // main, AND, OR1..OR4
+    QTest::addColumn<bool>("forgiving");
+    QTest::addColumn<QStringList>("first"); // the first codes listed
+    QTest::newRow("space dropped") << QStringList{"GTX1060"} << true << QStringList{"G61", "G77"};
+    QTest::newRow("space dropped before a suffix") << QStringList{"1660Ti"} << true << QStringList{"G38", "G65"};
+    QTest::newRow("hyphen as space") << QStringList{"i7 4790k"} << true << QStringList{"C316"};
+    QTest::newRow("hyphen dropped, space dropped") << QStringList{"E5-2680v2"} << true << QStringList{"C179"};
+    QTest::newRow("underscore and dot") << QStringList{"i5_9400F."} << true << QStringList{"C298"};
+    QTest::newRow("short form") << QStringList{"R5 3600"} << true << QStringList{"C85", "C98"};
+    QTest::newRow("short form as written") << QStringList{"R9290"} << true << QStringList{"G104", "G111"};
+    QTest::newRow("family named twice") << QStringList{"锐龙 R5 3600"} << true << QStringList{"C85", "C98"};
+    QTest::newRow("chinese name") << QStringList{"酷睿i7-4790K"} << true << QStringList{"C316"};
+    QTest::newRow("and narrows") << QStringList{"GeForce", "1660-Ti", "Radeon"} << true << QStringList{"G38", "G65", "G81"};
+    QTest::newRow("or widens") << QStringList{"no such", "", "RX580", "GTX1060"} << true << QStringList{"G61", "G70", "G77"};
+    QTest::newRow("found as typed") << QStringList{"GTX 1060"} << false << QStringList{"G61", "G77"};
+    QTest::newRow("nothing either way") << QStringList{"GTX 9999", "", "R 5 3600"} << false << QStringList{};
+    QTest::newRow("separators alone") << QStringList{"--", "", "._"} << false << QStringList{};
+}
+
+void TstQueryScan::forgivingReading()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(bool, forgiving);
+    QFETCH(QStringList, first);
+    while (fields.size() < 6)
+        fields.append(QString());
+    const Conditions c = normaliseConditions({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
+    RecordSearch search(m_table);
+    RecordSearch::Found found = search.find(c, u'A', RecordTable::kRecordCount);
+    QStringList codes;
+    for (int slot = found.scan.nextHit(1, RecordTable::kRecordCount); slot != 0;
+         slot = found.scan.nextHit(slot + 1, RecordTable::kRecordCount))
+        codes.append(ScoreRecord::codeField(m_table[slot]).trimmed().toString());
+    QCOMPARE(found.forgiving, forgiving);
+    QCOMPARE(codes.mid(0, first.size()), first);
+    if (!forgiving) // as typed, exactly what the plain scan lists
+        QCOMPARE(codes, codesFound(m_index, m_table, c));
 }
 
 QTEST_APPLESS_MAIN(TstQueryScan)

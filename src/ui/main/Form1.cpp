@@ -7,7 +7,6 @@
 #include "platform/Platform.h"
 #include "query/Conditions.h"
 #include "query/ModelNumber.h"
-#include "query/QueryScan.h"
 #include "query/ResultTable.h"
 #include "ui/common/Centre.h"
 #include "ui/common/EnterPresses.h"
@@ -392,13 +391,6 @@ void Form1::Command1_Click()
 
 // ---- the query
 
-const SearchIndex &Form1::searchIndex()
-{
-    if (m_index.lastSlot() != MAXrecn1)
-        m_index = SearchIndex(RecList, MAXrecn1);
-    return m_index;
-}
-
 void Form1::selectOption(QRadioButton *option)
 {
     // As with a user's click, selecting from code raises the option's handler once.
@@ -486,8 +478,11 @@ void Form1::RunQuery()
         Text7->clear();
         Text10->clear();
     }
+    RecordSearch::Found found = m_search.find(c, excludedLetter(Opt_mark1), MAXrecn1);
+    QueryScan &scan = found.scan;
     BeginResultTable();
-    QueryScan scan(searchIndex(), c, excludedLetter(Opt_mark1));
+    if (found.forgiving)
+        m_resultText.prepend(ResultTable::forgivingNoteLine());
     ii = 0;
     for (i = scan.nextHit(1, MAXrecn1); i != 0; i = scan.nextHit(i + 1, MAXrecn1)) {
         if (ii >= ResultTable::kMaxRows) {

@@ -7,7 +7,7 @@
 // single-instance lock) goes through Platform, so tests can answer and record it.
 
 #include "data/RecordTable.h"
-#include "query/SearchIndex.h"
+#include "query/RecordSearch.h"
 #include "ui/pictures/PictureForm.h"
 
 #include <QPointer>
@@ -124,7 +124,6 @@ private:
     void setTabOrderAsDesigned();
     void selectOption(QRadioButton *option);
     void showPictureForm(QPointer<PictureForm> &form, PictureForm::Kind kind);
-    const SearchIndex &searchIndex();
     // Text8 shows the table being built; rows are gathered and written in one go before
     // anything else can look at the box.
     void setResultText(const QString &text);
@@ -132,7 +131,7 @@ private:
 
     Platform &m_platform;
     std::function<void()> m_endProgram;
-    SearchIndex m_index;
+    RecordSearch m_search{RecList};
     QString m_resultText;
     bool m_resultPending = false;
     bool m_unloading = false;

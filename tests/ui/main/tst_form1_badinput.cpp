@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 
 #include "data/Cp936.h"
+#include "query/ResultTable.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -70,8 +71,11 @@ void TstForm1BadInput::everyFieldEveryRoute()
             const QByteArray where = QByteArray(field) + ", route " + QByteArray::number(route);
             // a hang guard, not a benchmark
             QVERIFY2(timer.elapsed() < 1000, where.constData());
-            // whatever came in, the table is whole: 63 columns a line, closed, pointer back
-            const QStringList lines = f.lines();
+            // whatever came in, the table is whole: 63 columns a line, closed, pointer back;
+            // a pasted "i3\r\n4340" finds C914 in the forgiving reading, under its note
+            QStringList lines = f.lines();
+            if (!lines.isEmpty() && lines.constFirst() + QStringLiteral("\r\n") == ResultTable::forgivingNoteLine())
+                lines.removeFirst();
             for (const QString &line : lines)
                 QVERIFY2(Cp936::width(line) == 63 && (line.startsWith(u'+') || line.startsWith(u'|')), where.constData());
             if (!lines.isEmpty())

@@ -1,5 +1,7 @@
 #include "FormFixture.h"
 
+#include "query/ResultTable.h"
+
 #include <QPushButton>
 
 class TstForm1Query : public QObject
@@ -10,6 +12,7 @@ private Q_SLOTS:
     void startUpState();
     void lowerCaseWithSpaces();
     void oneRowWithItsPercentage();
+    void forgivingHitsUnderTheirNote();
     void capNoteWhileTableIsOpen();
     void exactlyThirtyHitsGiveNoNote();
     void andQueryEmptiesTheOrFields();
@@ -57,6 +60,19 @@ void TstForm1Query::oneRowWithItsPercentage()
     QVERIFY(f.form->resultText().endsWith(QStringLiteral("\r\n")));
     QVERIFY(f.platform.messages.isEmpty());
     QCOMPARE(f.form->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstForm1Query::forgivingHitsUnderTheirNote()
+{
+    FormFixture f;
+    f.query(QStringLiteral("i3 4340"));
+    QCOMPARE(f.form->resultText(), ResultTable::forgivingNoteLine() + ResultTable::headerText()
+                                       + ResultTable::rowText(f.form->RecList[914]) + ResultTable::frameLine());
+    QCOMPARE(f.find<QTextEdit>("Text8")->toPlainText().section(u'\n', 0, 0), // shown, not only written
+             ResultTable::forgivingNoteLine().trimmed());
+    f.query(QStringLiteral("i3-4340 x"));
+    QCOMPARE(f.form->resultText(), ResultTable::headerText()); // found neither way: no note
+    QVERIFY(f.platform.messages.isEmpty());
 }
 
 void TstForm1Query::capNoteWhileTableIsOpen()

@@ -30,4 +30,10 @@ QUrl updateAddress()
     return QUrl(kUpdateAddress);
 }
 
+QString openFailedText(const QUrl &address)
+{
+    return QStringLiteral("无法打开网页：系统没有可用的浏览器来打开这个网址。\r\n请复制下面的网址，粘贴到浏览器的地址栏中打开：\r\n\r\n")
+        + address.toDisplayString();
+}
+
 } // namespace InfoTexts

@@ -1,7 +1,6 @@
 #include "platform/DesktopPlatform.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -51,6 +50,7 @@ Platform::Button DesktopPlatform::messageBox(QWidget *parent, const QString &tex
     QString shown = text;
     box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address or a name to copy
     switch (icon) {
     case Icon::Error: box.setIcon(QMessageBox::Critical); break;
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
@@ -72,11 +72,13 @@ Platform::Button DesktopPlatform::messageBox(QWidget *parent, const QString &tex
     return Button::Ok;
 }
 
-void DesktopPlatform::openAddress(const QUrl &address)
+void DesktopPlatform::openAddress(const QUrl &address, std::function<void()> failed)
 {
     // Never through a shell or a command line built from text.
     if (address.isValid() && address.scheme() == QLatin1String("https"))
-        QDesktopServices::openUrl(address);
+        openInBrowser(address, std::move(failed));
+    else
+        failed();
 }
 
 QStringList DesktopPlatform::processorNames()

@@ -19,7 +19,7 @@ public:
 
     Button messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
                       Buttons buttons, Button defaultButton) override;
-    void openAddress(const QUrl &address) override;
+    void openAddress(const QUrl &address, std::function<void()> failed) override;
     QStringList processorNames() override;
     bool claimSingleInstance() override;
     void bringRunningCopyForward(const QString &windowTitle) override;
@@ -33,6 +33,8 @@ private:
 
 // Defined once per OS.
 QStringList systemProcessorNames();
+// Opens a web address in the default browser; failed runs when the desktop says it could not.
+void openInBrowser(const QUrl &address, std::function<void()> failed);
 // Restores, raises and activates the top-level window of process pid with that title.
 void raiseWindowOf(qint64 pid, const QString &windowTitle);
 // Lets other programs (the Windows setup) see that a copy is running, until it ends.

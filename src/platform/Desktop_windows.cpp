@@ -1,5 +1,8 @@
 #include "platform/DesktopPlatform.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 #include <windows.h>
 
 #include <string>
@@ -51,4 +54,10 @@ void markRunning()
 {
     static const HANDLE running = CreateMutexW(nullptr, FALSE, L"cpugpurank.running");
     Q_UNUSED(running) // held until the process ends
+}
+
+void openInBrowser(const QUrl &address, std::function<void()> failed)
+{
+    if (!QDesktopServices::openUrl(address)) // false when the shell could not open it
+        failed();
 }

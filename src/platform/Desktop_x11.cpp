@@ -1,7 +1,10 @@
 #include "platform/DesktopPlatform.h"
 
 #include <QByteArray>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QUrl>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -101,4 +104,29 @@ void raiseWindowOf(qint64 pid, const QString &windowTitle)
 // Nothing outside the program asks on Linux; the package manager replaces files in use.
 void markRunning()
 {
+}
+
+void openInBrowser(const QUrl &address, std::function<void()> failed)
+{
+    // xdg-open itself, waited for: Qt starts it detached and never hears that it found no
+    // way to a browser. No parent, so that ending the program never ends the browser.
+    auto *xdgOpen = new QProcess;
+    xdgOpen->setProgram(QStringLiteral("xdg-open"));
+    xdgOpen->setArguments({address.toString(QUrl::FullyEncoded)});
+    xdgOpen->setProcessChannelMode(QProcess::ForwardedChannels);
+    xdgOpen->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(xdgOpen, &QProcess::finished, xdgOpen, [xdgOpen, failed](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0)
+            failed();
+        xdgOpen->deleteLater();
+    });
+    QObject::connect(xdgOpen, &QProcess::errorOccurred, xdgOpen, [xdgOpen, address, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        // without xdg-utils Qt still knows other ways to a browser
+        if (!QDesktopServices::openUrl(address))
+            failed();
+        xdgOpen->deleteLater();
+    });
+    xdgOpen->start();
 }

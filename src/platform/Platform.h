@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QUrl;
@@ -19,12 +20,14 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal message box over parent; returns the button pressed.
+    // A modal message box over parent; returns the button pressed. Its text can be
+    // selected and copied.
     virtual Button messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
                               Buttons buttons = Buttons::Ok, Button defaultButton = Button::Ok) = 0;
 
-    // Hands an address to the default web browser without waiting for it.
-    virtual void openAddress(const QUrl &address) = 0;
+    // Hands an address to the default web browser without waiting for it; failed runs,
+    // at once or later from the event loop, when the desktop reports it could not.
+    virtual void openAddress(const QUrl &address, std::function<void()> failed) = 0;
 
     // The model name of each physical processor package, in a stable order.
     virtual QStringList processorNames() = 0;

@@ -24,7 +24,12 @@ public:
 
     Button messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon, Buttons buttons,
                       Button defaultButton) override;
-    void openAddress(const QUrl &address) override { opened.append(address); }
+    void openAddress(const QUrl &address, std::function<void()> failed) override
+    {
+        opened.append(address);
+        if (openFails)
+            failed();
+    }
     QStringList processorNames() override { return processors; }
     bool claimSingleInstance() override { return singleInstance; }
     void bringRunningCopyForward(const QString &windowTitle) override { broughtForward.append(windowTitle); }
@@ -39,6 +44,7 @@ public:
     QStringList processors;
     QStringList broughtForward;
     bool singleInstance = true;
+    bool openFails = false; // the desktop has no browser to hand addresses to
 
 private:
     QList<Button> m_answers;

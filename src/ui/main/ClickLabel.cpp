@@ -1,7 +1,9 @@
 #include "ui/main/ClickLabel.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -43,7 +45,36 @@ ClickLabel::ClickLabel(QWidget *parent)
 {
     static const bool registered = (QAccessible::installFactory(accessibleClickLabel), true);
     Q_UNUSED(registered)
+    setFocusPolicy(Qt::TabFocus); // a click leaves the focus in the field being typed in
     showInHighlightColour();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!(event->modifiers() & ~Qt::KeypadModifier)) {
+            click();
+            return;
+        }
+        break;
+    default: break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // dotted round the text, in the text's own colour, as a link in focus shows
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    const int width = fontMetrics().horizontalAdvance(text());
+    p.drawRect(QRect(0, 0, std::min(width + 1, this->width() - 1), height() - 1));
 }
 
 void ClickLabel::showInHighlightColour()

@@ -8,6 +8,7 @@
 #include "query/Conditions.h"
 #include "query/ModelNumber.h"
 #include "query/ResultTable.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/Centre.h"
 #include "ui/common/EnterPresses.h"
 #include "ui/common/ProgramIcon.h"
@@ -144,6 +145,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     , m_platform(platform)
     , m_endProgram([] { QCoreApplication::exit(0); })
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -255,6 +257,7 @@ void Form1::createControls()
     for (int k = 0; k < int(Command9.size()); ++k) {
         const QByteArray name = "Command9_" + QByteArray::number(k);
         Command9[std::size_t(k)] = button(Frame2, name.constData(), tierCaption[k], tierGeometry[k], small);
+        Command9[std::size_t(k)]->setAccessibleName(QStringLiteral("PUBG%1").arg(k + 1)); // not a bare "2"
         connect(Command9[std::size_t(k)], &QPushButton::clicked, this, [this, k] { Command9_Click(k); });
     }
     Command5 = button(Frame2, "Command5", QStringLiteral("PUB&G配置表"), twips(120, 720, 1215, 375), small);
@@ -285,11 +288,14 @@ void Form1::createControls()
 
 void Form1::setTabOrderAsDesigned()
 {
-    const QList<QWidget *> order = {Command1, Picture1,    Text3,       Text4,       Command4,    Command6,
-                                    Command3, Option3,     Option2,     Option1,     Text7,       Text6,
-                                    Text5,    Text2,       Text1,       Command2,    Text10,      Command8,
-                                    Command9[3], Command9[2], Command9[1], Command9[0], Command7, Command5,
-                                    Text8};
+    QList<QWidget *> order = {Command1, Picture1,    Text3,       Text4,       Command4,    Command6,
+                              Command3, Option3,     Option2,     Option1,     Text7,       Text6,
+                              Text5,    Text2,       Text1,       Command2,    Text10,      Command8,
+                              Command9[3], Command9[2], Command9[1], Command9[0], Command7, Command5,
+                              Text8};
+    // the example labels and the links come after the designed order, so that it stays
+    order.append(QList<QWidget *>(Label2.begin(), Label2.end()));
+    order.append(QList<QWidget *>(Label6.begin(), Label6.end()));
     for (qsizetype k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
 }
@@ -604,12 +610,22 @@ void Form1::Command8_Click()
                                                           Platform::Icon::Information, Platform::Buttons::YesNo,
                                                           Platform::Button::No);
     if (answer == Platform::Button::Yes)
-        m_platform.openAddress(InfoTexts::updateAddress());
+        openAddress(InfoTexts::updateAddress());
 }
 
 void Form1::Label6_Click(int index)
 {
-    m_platform.openAddress(QUrl(ReferenceTables::LinkAddresses().at(std::size_t(index))));
+    openAddress(QUrl(ReferenceTables::LinkAddresses().at(std::size_t(index))));
+}
+
+void Form1::openAddress(const QUrl &address)
+{
+    // A failure may be heard only later, from the event loop, when the window may be gone.
+    m_platform.openAddress(address, [form = QPointer<Form1>(this), address] {
+        if (form)
+            form->m_platform.messageBox(form, InfoTexts::openFailedText(address), kPromptTitle,
+                                        Platform::Icon::Exclamation);
+    });
 }
 
 // ---- picture windows

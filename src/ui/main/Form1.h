@@ -26,6 +26,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
+class QUrl;
 
 class Form1 final : public QWidget
 {
@@ -123,6 +124,8 @@ private:
     void createControls();
     void setTabOrderAsDesigned();
     void selectOption(QRadioButton *option);
+    // Hands the address to the browser; says so, with the address, when that fails.
+    void openAddress(const QUrl &address);
     void showPictureForm(QPointer<PictureForm> &form, PictureForm::Kind kind);
     // Text8 shows the table being built; rows are gathered and written in one go before
     // anything else can look at the box.

@@ -1,5 +1,6 @@
 #include "ui/pictures/PictureForm.h"
 
+#include "ui/common/Accessibility.h"
 #include "ui/common/Centre.h"
 #include "ui/common/EnterPresses.h"
 #include "ui/common/ProgramIcon.h"
@@ -37,6 +38,7 @@ PictureForm::PictureForm(Kind kind)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint)
 {
+    installAccessibleInterfaces();
     const Layout &layout = layoutOf(kind);
     setObjectName(QLatin1String(layout.name));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -8,9 +8,11 @@
 
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTimer>
 
@@ -44,6 +46,9 @@ private Q_SLOTS:
     void updatePromptYes();
     void linkLabels();
     void realPlatformOpensTheBrowserOnlyForWebAddresses();
+    void failedOpenShowsTheAddress();
+    void labelsByKeyboard();
+    void assistiveTechnology();
     void refusedStartShowsOneErrorAndLoadsNothing();
     void realMessageBoxesInTheSystemsLanguage();
 };
@@ -273,16 +278,116 @@ void TstForm1Info::linkLabels()
 
 void TstForm1Info::realPlatformOpensTheBrowserOnlyForWebAddresses()
 {
+    DesktopPlatform platform;
+    int failures = 0;
+    const auto failed = [&failures] { ++failures; };
+#ifdef Q_OS_WIN
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    DesktopPlatform platform;
-    platform.openAddress(QUrl(ReferenceTables::LinkAddresses()[7]));
-    platform.openAddress(QUrl(QStringLiteral("file:///etc/passwd")));
-    platform.openAddress(QUrl(QStringLiteral("https://exa mple.com/bad host")));
+    platform.openAddress(QUrl(ReferenceTables::LinkAddresses()[7]), failed);
     QCOMPARE(catcher.urls, QList<QUrl>{QUrl(ReferenceTables::LinkAddresses()[7])});
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(failures, 0);
+#else
+    // an xdg-open of our own, which writes down what it was given and answers as told
+    QTemporaryDir bin;
+    QFile xdgOpen(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(xdgOpen.open(QIODevice::WriteOnly));
+    xdgOpen.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.log\"\nexit \"$XDG_OPEN_EXIT\"\n");
+    xdgOpen.close();
+    xdgOpen.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    qputenv("XDG_OPEN_EXIT", "0");
+    platform.openAddress(QUrl(ReferenceTables::LinkAddresses()[7]), failed);
+    QTRY_VERIFY(QFile::exists(xdgOpen.fileName() + QStringLiteral(".log")));
+    QTest::qWait(50);
+    QCOMPARE(failures, 0); // opened: nothing to say
+    qputenv("XDG_OPEN_EXIT", "3"); // "no method available for opening"
+    platform.openAddress(QUrl(ReferenceTables::LinkAddresses()[0]), failed);
+    QTRY_COMPARE(failures, 1);
+    qputenv("PATH", path);
+    QFile log(xdgOpen.fileName() + QStringLiteral(".log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), QUrl(ReferenceTables::LinkAddresses()[7]).toEncoded() + '\n'
+                                + QUrl(ReferenceTables::LinkAddresses()[0]).toEncoded() + '\n');
+    failures = 0;
+#endif
+    // what is no web address never reaches the browser, and is said to have failed
+    platform.openAddress(QUrl(QStringLiteral("file:///etc/passwd")), failed);
+    platform.openAddress(QUrl(QStringLiteral("https://exa mple.com/bad host")), failed);
+    QCOMPARE(failures, 2);
+}
+
+void TstForm1Info::failedOpenShowsTheAddress()
+{
+    FormFixture f;
+    f.platform.openFails = true;
+    QTest::mouseClick(f.find<ClickLabel>("Label6_0"), Qt::LeftButton);
+    f.platform.setNextAnswers({Platform::Button::Yes});
+    f.form->Command8_Click();
+    QCOMPARE(f.platform.messages.size(), 3); // the prompt's box between
+    for (const FakePlatform::Message &m : {f.platform.messages[0], f.platform.messages[2]}) {
+        QCOMPARE(m.icon, Platform::Icon::Exclamation);
+        QCOMPARE(m.title, QStringLiteral("系统提示"));
+    }
+    QVERIFY(f.platform.messages[0].text.endsWith(QStringLiteral("\r\n\r\n") + ReferenceTables::LinkAddresses()[0]));
+    QVERIFY(f.platform.messages[2].text.endsWith(QStringLiteral("\r\n\r\nhttps://pan.baidu.com")));
+}
+
+void TstForm1Info::labelsByKeyboard()
+{
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    // after the result box come the examples, then the links; a click leaves the focus be
+    f.find<QTextEdit>("Text8")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.find<ClickLabel>("Label2_0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text8"));
+    f.find<ClickLabel>("Label2_12")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.find<ClickLabel>("Label6_0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(f.platform.opened.size(), 1);
+    auto *example = f.find<ClickLabel>("Label2_3");
+    example->setFocus();
+    QTest::keyClick(example, Qt::Key_Return);
+    QCOMPARE(f.text("Text1")->text(), ReferenceTables::ExampleDevices()[3]);
+    QVERIFY(!f.rowCodes().isEmpty());
+    // the focus shows: the label in focus paints a frame the same label out of focus lacks
+    const QImage focused = example->grab().toImage();
+    f.text("Text1")->setFocus();
+    QVERIFY(example->grab().toImage() != focused);
+    QTest::mouseClick(f.find<ClickLabel>("Label2_4"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), f.text("Text1"));
+}
+
+void TstForm1Info::assistiveTechnology()
+{
+    FormFixture f;
+    f.form->show();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(f.form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.find<QPushButton>("Command9_1"))->text(QAccessible::Name),
+             QStringLiteral("PUBG2"));
+    // choosing a category through the accessible action runs the query as a click does
+    f.text("Text1")->setText(QStringLiteral("GeForce GTX 1060"));
+    QAccessibleInterface *gpu = QAccessible::queryAccessibleInterface(f.find<QRadioButton>("Option3"));
+    QCOMPARE(gpu->role(), QAccessible::RadioButton);
+    QCOMPARE(gpu->text(QAccessible::Name), QStringLiteral("GPU)"));
+    gpu->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(gpu->state().checked);
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("3"));
+    QCOMPARE(f.rowCodes().constFirst(), QStringLiteral("G61"));
+    QAccessible::queryAccessibleInterface(f.find<QRadioButton>("Option2"))
+        ->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.form->Opt_mark1, QStringLiteral("2"));
+    QVERIFY(f.rowCodes().isEmpty());
 }
 
 void TstForm1Info::refusedStartShowsOneErrorAndLoadsNothing()

@@ -18,3 +18,22 @@ private_runtime_dir() {
     chmod 700 "$XDG_RUNTIME_DIR"
     export XDG_RUNTIME_DIR
 }
+
+# start_window_manager: openbox on this display, for the paths that ask a window manager;
+# waits until it has claimed the screen. stop_window_manager ends it.
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    return 1
+}
+stop_window_manager() {
+    kill "$wm_pid" 2>/dev/null
+    wait "$wm_pid" 2>/dev/null
+    xprop -root -remove _NET_SUPPORTING_WM_CHECK 2>/dev/null
+    xprop -root -remove _NET_CLIENT_LIST 2>/dev/null
+    return 0
+}

@@ -2,7 +2,7 @@
 
 #include "data/ReferenceTables.h"
 #include "ui/common/Centre.h"
-#include "ui/common/FixedSize.h"
+#include "ui/main/Application.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ColourButton.h"
 #include "ui/pictures/PictureForm.h"
@@ -75,8 +75,9 @@ void TstForm1Layout::window()
 
 void TstForm1Layout::maximiseRequestLeavesTheSize()
 {
-    // as a title bar that Qt draws itself (Wayland) or a window manager may still ask
-    keepFixedWindowsAtTheirSize(*qApp);
+    // as a title bar that Qt draws itself (Wayland) or a window manager may still ask; the
+    // guard as the program's own start-up installs it
+    setUpApplication(*qApp);
     FormFixture f;
     f.form->show();
     f.form->Command5_Click();

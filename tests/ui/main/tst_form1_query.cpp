@@ -2,6 +2,7 @@
 
 #include "query/ResultTable.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 class TstForm1Query : public QObject
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void lowerCaseWithSpaces();
     void oneRowWithItsPercentage();
     void forgivingHitsUnderTheirNote();
+    void leavingAFieldRunsNothing();
     void capNoteWhileTableIsOpen();
     void exactlyThirtyHitsGiveNoNote();
     void andQueryEmptiesTheOrFields();
@@ -73,6 +75,26 @@ void TstForm1Query::forgivingHitsUnderTheirNote()
     f.query(QStringLiteral("i3-4340 x"));
     QCOMPARE(f.form->resultText(), ResultTable::headerText()); // found neither way: no note
     QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TstForm1Query::leavingAFieldRunsNothing()
+{
+    // only Enter queries from a field: moving on by Tab or a click, half typed, does not
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    f.text("Text2")->setFocus();
+    QTest::keyClicks(f.text("Text2"), QStringLiteral("6600"));
+    QTest::keyClick(f.text("Text2"), Qt::Key_Tab); // on to an empty main field
+    QCOMPARE(QApplication::focusWidget(), f.text("Text1"));
+    QTest::keyClicks(f.text("Text1"), QStringLiteral("GeForce"));
+    QTest::mouseClick(f.text("Text5"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), f.text("Text5"));
+    QTest::keyClick(f.text("Text5"), Qt::Key_Backtab);
+    QVERIFY(f.platform.messages.isEmpty());
+    QVERIFY(f.form->resultText().isEmpty());
+    QCOMPARE(f.text("Text2")->text(), QStringLiteral("6600"));
 }
 
 void TstForm1Query::capNoteWhileTableIsOpen()

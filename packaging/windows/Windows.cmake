@@ -33,7 +33,25 @@ install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION plugins/st
 install(FILES ${qt_plugins}/imageformats/qjpeg.dll DESTINATION plugins/imageformats)
 # Prefix = the program's folder: plugins and translations are found beside it.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/qt.conf DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/src/data/README.md DESTINATION . RENAME DATA-SOURCES.md)
+
+# The licences that travel with every copy: the program's, the notices of every third-party
+# file above (tools/make_windows_notices.py writes them from the Qt build), and the data's
+# acknowledgement, Chinese first; text files that Notepad opens.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY-NOTICES.txt cgr_built_with REGEX "^Built with: ")
+string(REPLACE "\\;" "," cgr_built_with "${cgr_built_with}") # its "; " come escaped
+foreach(pkg qt6-base-dev qt6-translations-l10n gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev)
+    execute_process(COMMAND dpkg-query -W "-f=\${source:Package} \${source:Version}" ${pkg}
+                    OUTPUT_VARIABLE built RESULT_VARIABLE missing)
+    string(FIND "${cgr_built_with}," " ${built}," at)
+    if(missing OR at EQUAL -1)
+        message(FATAL_ERROR "THIRD-PARTY-NOTICES.txt names other versions than this build's ${pkg} (${built}): "
+                            "run tools/make_windows_notices.py on the Qt build again")
+    endif()
+endforeach()
+file(READ ${PROJECT_SOURCE_DIR}/src/data/README.md CGR_DATA_README)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/DATA-SOURCES.txt.in ${PROJECT_BINARY_DIR}/DATA-SOURCES.txt @ONLY)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY-NOTICES.txt ${PROJECT_BINARY_DIR}/DATA-SOURCES.txt DESTINATION .)
 
 # Qt's own texts (message-box buttons, context menus) in Chinese; the .qm files are the
 # same on every OS, so the build host's copies serve.
@@ -63,8 +81,8 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     endif()
 endif()
 
-# The setup program (cmake --build . --target setup): the same installed tree as the zip,
-# packed by NSIS into cpugpurank-<version>-win64-setup.exe.
+# The setup program (cmake --build . --target setup): the zip (made anew) and the same files
+# from it, packed by NSIS into cpugpurank-<version>-win64-setup.exe.
 find_program(CGR_MAKENSIS makensis)
 if(CGR_MAKENSIS)
     set(CGR_SHORTCUT_NAME "CPU-GPU性能天梯查询工具") # a file name: no slash
@@ -72,14 +90,19 @@ if(CGR_MAKENSIS)
     set(stage ${PROJECT_BINARY_DIR}/setup-stage)
     set(CGR_SETUP_FILES ${PROJECT_BINARY_DIR}/setup-files.nsh)
     set(CGR_SETUP_UNFILES ${PROJECT_BINARY_DIR}/setup-unfiles.nsh)
+    set(CGR_LICENSE_FILE ${PROJECT_SOURCE_DIR}/LICENSE) # ASCII: NSIS reads it as it is
     configure_file(${CMAKE_CURRENT_LIST_DIR}/setup.nsi.in ${PROJECT_BINARY_DIR}/setup.nsi @ONLY)
+    # the zip's own files: stripping again would give the exe another time stamp
     add_custom_target(setup
+        COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
-        COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage}
-        COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage} -DFILES=${CGR_SETUP_FILES} -DUNFILES=${CGR_SETUP_UNFILES}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
+        COMMAND ${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar xf ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip
+        COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage}/${CPACK_PACKAGE_FILE_NAME} -DFILES=${CGR_SETUP_FILES} -DUNFILES=${CGR_SETUP_UNFILES}
                 -P ${CMAKE_CURRENT_LIST_DIR}/setup_files.cmake
         COMMAND ${CGR_MAKENSIS} -V2 -WX ${PROJECT_BINARY_DIR}/setup.nsi
         DEPENDS cpugpurank
-        BYPRODUCTS ${CGR_SETUP_FILE}
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+        BYPRODUCTS ${CGR_SETUP_FILE} ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip
         VERBATIM)
 endif()

@@ -89,6 +89,11 @@ QStringList DesktopPlatform::processorNames()
 bool DesktopPlatform::claimSingleInstance()
 {
     QString dir = m_lockDirectory;
+#ifdef Q_OS_WIN
+    // Qt's runtime folder there is the user's home, where the lock would lie in plain view
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+#endif
     if (dir.isEmpty())
         dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())

@@ -1,4 +1,5 @@
-// The version details Explorer, Task Manager and the uninstall list read from the exe.
+// The version details Explorer, Task Manager and the uninstall list read from the exe, and
+// the manifest Windows reads before it starts it.
 #include <QTest>
 
 #include <windows.h>
@@ -9,6 +10,7 @@ class TstVersionInfo : public QObject
 
 private Q_SLOTS:
     void explorerShowsNameAndVersion();
+    void manifest();
 };
 
 void TstVersionInfo::explorerShowsNameAndVersion()
@@ -49,6 +51,23 @@ void TstVersionInfo::explorerShowsNameAndVersion()
     QCOMPARE(text(L"OriginalFilename"), QStringLiteral("cpugpurank.exe"));
     QCOMPARE(text(L"CompanyName"), QString::fromUtf8(CGR_PUBLISHER));
     QVERIFY(text(L"LegalCopyright").startsWith(QStringLiteral("Copyright")));
+}
+
+void TstVersionInfo::manifest()
+{
+    const std::wstring exe = QStringLiteral(CGR_EXE).toStdWString();
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    QVERIFY(module);
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    QVERIFY(resource);
+    const QByteArray xml(static_cast<const char *>(LockResource(LoadResource(module, resource))),
+                         qsizetype(SizeofResource(module, resource)));
+    FreeLibrary(module);
+    for (const char *expected : {"<requestedExecutionLevel level=\"asInvoker\"",
+                                 "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",
+                                 ">PerMonitorV2</dpiAwareness>", ">true/pm</dpiAware>",
+                                 ">UTF-8</activeCodePage>"})
+        QVERIFY2(xml.contains(expected), expected);
 }
 
 QTEST_APPLESS_MAIN(TstVersionInfo)

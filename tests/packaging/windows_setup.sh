@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The setup under Wine in a fresh prefix, as a Windows user meets it: a silent install puts
-# the zip's files under Program Files with both shortcuts and a full uninstall entry; the
-# installed program starts; a silent run while it runs fails; a second install into another
+# The setup under Wine in a fresh prefix, as a Windows user meets it: on Windows 7 it
+# refuses and changes nothing; a silent install puts the zip's files, byte for byte, under
+# Program Files with their notices, both shortcuts and a full uninstall entry; the
+# installed program starts and keeps its lock out of the home folder; a silent run while it
+# runs fails; a second install into another
 # folder replaces the first (one entry); the silent uninstall leaves nothing but the
 # user's own file.
 #   windows_setup.sh SETUP ZIP WINE64 VERSION DISPLAY_NAME     (on an X server)
@@ -38,11 +40,24 @@ s = re.sub(r"\\x([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)), s)
 print(re.sub(r"\\(.)", r"\1", s))'
 }
 
-run "$setup" /S || fail "the silent install ended with $?"
 dir=$c/Program\ Files/cpugpurank
+# Qt 6 does not start on Windows 7: the setup says no, and installs nothing
+windows_version() { "$wine64" reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1; }
+windows_version win7
+run "$setup" /S; rc=$?
+[ $rc -eq 3 ] || fail "on Windows 7 the silent setup ended with $rc, not 3"
+[ -e "$dir" ] && fail "on Windows 7 the setup installed files"
+windows_version win10
+
+run "$setup" /S || fail "the silent install ended with $?"
 expected=$(cmake -E tar tf "$zip" | sed 's|^[^/]*/||' | grep -v '/$' | grep -v '^$' | sort)
 installed=$(cd "$dir" && find . -type f | sed 's|^\./||' | grep -v '^uninstall\.exe$' | sort)
 [ "$installed" = "$expected" ] || fail "the installed files are not the zip's: $(diff <(echo "$expected") <(echo "$installed"))"
+mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+for f in $expected; do
+    cmp -s "$dir/$f" "$work/zip/"*/"$f" || fail "$f differs from the zip's"
+done
+"$(dirname "$0")/notices_cover.sh" "$dir" >/dev/null || fail "$("$(dirname "$0")/notices_cover.sh" "$dir")"
 [ -f "$menu" ] || fail "no Start-menu shortcut"
 [ -f "$desktop" ] || fail "no desktop shortcut"
 [ "$(entry DisplayName | unescape)" = "$name" ] || fail "DisplayName is $(entry DisplayName)"
@@ -63,6 +78,9 @@ for _ in $(seq 600); do
     sleep 0.1
 done
 [ -n "$main" ] || fail "the installed program shows no window"
+lock=$(find "$c/users" -name cpugpurank.lock)
+[ -n "$lock" ] || fail "the running program holds no lock file"
+[[ $lock == */Temp/* ]] || fail "the lock lies in $lock, not in the temporary folder"
 "$wine64" "$setup" /S && fail "a silent install replaced the files of a running copy"
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
 wait $pid; pid=

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The portable zip, unpacked on its own (no Qt or mingw folder on the path), run under
 # Wine's X11 driver on an X server: the main window appears, 本机CPU型号 reports the
-# processor that WMI names (as wmic reads it), a second copy brings it forward, Alt+Q
+# processor that WMI names (as wmic reads it), a second copy brings it forward (restored
+# from minimised, out from behind its picture window), Alt+Q
 # ends the program with status 0. Then a copy killed
 # while Wine's server goes down leaves a lock naming the process id the next copy gets
 # (Wine hands out the same first id), and that copy must start all the same.
@@ -60,12 +61,29 @@ xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
 chart=$(window '^PUBG配置$') || fail "Alt+G opened no picture window"
 for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$chart" ] && break; sleep 0.1; done
 [ "$(xdotool getwindowfocus)" = "$chart" ] || fail "the picture window did not take the focus"
-"$wine64" "$exe" & second=$!; pids+=($second)
-refusal=$(window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
-xdotool windowfocus --sync "$refusal" key --clearmodifiers Return
-wait $second
-for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$main" ] && break; sleep 0.1; done
+second_start() { # the second copy's refusal, answered
+    "$wine64" "$exe" & second=$!; pids+=($second)
+    refusal=$(window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
+    xdotool windowfocus --sync "$refusal" key --clearmodifiers Return
+    wait $second
+}
+second_start
+for _ in $(seq 100); do [ "$(xdotool getwindowfocus)" = "$main" ] && break; sleep 0.1; done
 [ "$(xdotool getwindowfocus)" = "$main" ] || fail "the running copy's window was not brought forward"
+
+# a minimised running copy comes back restored (minimised through its system menu: Alt+Space, N)
+xdotool mousemove --window "$main" 400 40 click 1 # Wine's own foreground, not only the X focus
+sleep 0.5
+xdotool key --clearmodifiers alt+space
+sleep 1
+xdotool key --clearmodifiers n
+# Wine without a window manager draws a minimised window as a small bar at the bottom
+restored() { [ "$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" -ge 700 ]; }
+for _ in $(seq 50); do restored || break; sleep 0.1; done
+restored && fail "the main window did not minimise"
+second_start
+for _ in $(seq 50); do restored && break; sleep 0.1; done
+restored || fail "the minimised running copy was not restored"
 
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
 for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done

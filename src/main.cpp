@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication(app);
+    if (restartedToFit(app))
+        return 0;
     const std::unique_ptr<Platform> platform = createPlatform();
     Form1 form(*platform);
     if (!form.Form_Load())

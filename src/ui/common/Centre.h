@@ -18,27 +18,47 @@ inline QPoint centredFramePosition(QSize frame, const QRect &available)
     return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
 }
 
-// Centres a window of fixed size by its frame. Windows knows the frame as soon as the
-// native window exists; an X11 window manager tells it only after mapping, so until then
-// the style's title bar and border stand in. Platforms without frames have none.
+// The frame (title bar and borders) a window has or will have. Windows knows it as soon as
+// the native window exists; an X11 window manager tells it only after mapping, so until
+// then the style's title bar and border stand in. Platforms without frames have none.
+inline QMargins expectedFrame(QWidget *window)
+{
+    QMargins frame;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return frame;
+    const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    if (platform == QLatin1String("windows")) {
+        window->winId();
+        frame = window->windowHandle()->frameMargins();
+        // before it is shown, a fixed window may report its title bar without its borders
+        if (frame.left() == 0)
+            frame += QMargins(border, 0, border, border);
+    }
+    if (frame.isNull()) {
+        const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        frame = QMargins(border, border + title, border, border);
+    }
+    return frame;
+}
+
+// How far a window of this client size must shrink for its frame to fit the work area:
+// 1 where it fits, never more.
+inline double scaleToFit(QSize client, QMargins frame, const QRect &available)
+{
+    const QSize whole = client.grownBy(frame);
+    if (whole.isEmpty() || available.isEmpty())
+        return 1.0;
+    return std::min({1.0, double(available.width()) / whole.width(), double(available.height()) / whole.height()});
+}
+
+// Centres a window of fixed size by its frame.
 inline void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QMargins frame;
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
-        if (platform == QLatin1String("windows")) {
-            window->winId();
-            frame = window->windowHandle()->frameMargins();
-        }
-        if (frame.isNull()) {
-            const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
-            const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-            frame = QMargins(border, border + title, border, border);
-        }
-    }
-    const QPoint topLeft = centredFramePosition(window->size().grownBy(frame), screen->availableGeometry());
+    const QPoint topLeft =
+        centredFramePosition(window->size().grownBy(expectedFrame(window)), screen->availableGeometry());
     window->move(topLeft);
 }

@@ -1,12 +1,19 @@
 #include "ui/main/Application.h"
 
+#include "ui/common/Centre.h"
 #include "ui/common/FixedSize.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/main/Form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcess>
+#include <QScreen>
 #include <QTranslator>
+#include <QWidget>
+
+#include <cmath>
 
 bool installQtTranslation(QCoreApplication &app, const QLocale &locale)
 {
@@ -18,6 +25,30 @@ bool installQtTranslation(QCoreApplication &app, const QLocale &locale)
     }
     QCoreApplication::installTranslator(translator);
     return true;
+}
+
+bool restartedToFit(const QApplication &app)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || qEnvironmentVariableIsSet("CPUGPURANK_FITTED"))
+        return false;
+    QWidget probe; // for the frame its window will have
+    probe.setFixedSize(Form1::kClientSize);
+    const double scale = scaleToFit(Form1::kClientSize, expectedFrame(&probe), screen->availableGeometry());
+    if (scale >= 1.0)
+        return false;
+    bool set = false;
+    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    if (!set || factor <= 0)
+        factor = 1.0;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(std::floor(factor * scale * 100) / 100));
+    environment.insert(QStringLiteral("CPUGPURANK_FITTED"), QStringLiteral("1"));
+    QProcess again;
+    again.setProgram(QCoreApplication::applicationFilePath());
+    again.setArguments(app.arguments().mid(1));
+    again.setProcessEnvironment(environment);
+    return again.startDetached();
 }
 
 void setUpApplication(QApplication &app)

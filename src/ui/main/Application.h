@@ -11,3 +11,8 @@ bool installQtTranslation(QCoreApplication &app, const QLocale &locale);
 // What every window shares, set before the first one (the refused start's box included):
 // Qt's texts in the system's language and the program icon.
 void setUpApplication(QApplication &app);
+
+// Where the main window would not fit the primary screen's work area at the desktop's
+// scale, starts the program again at the largest scale at which it fits (once; Qt fixes its
+// scale before the application exists) and returns true: this copy then ends.
+bool restartedToFit(const QApplication &app);

@@ -15,6 +15,7 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ColourButton.h"
 #include "ui/main/Frame.h"
+#include "ui/main/TableFont.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
 
@@ -150,7 +151,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
     setFont(songti(kPx10_5pt));
-    setFixedSize(743, 703);
+    setFixedSize(kClientSize);
     createControls();
     setTabOrderAsDesigned();
     letEnterPressButtons(this);
@@ -222,14 +223,14 @@ void Form1::createControls()
                             QPalette::Mid);
 
     Text8 = place<QTextEdit>(Frame1, "Text8", twips(120, 1200, 8175, 8175));
-    Text8->setFont(songti(kPx12pt));
+    Text8->setFont(tableFont(kPx12pt));
     Text8->setAcceptRichText(false);
     Text8->setReadOnly(true);
     Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text8->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // a table line is never broken: where a font makes it wider than the box, it scrolls
+    Text8->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text8->setLineWrapMode(QTextEdit::WidgetWidth);
-    Text8->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text8->setLineWrapMode(QTextEdit::NoWrap);
     Text8->document()->setDocumentMargin(2);
     Text8->setUndoRedoEnabled(false);
 

@@ -6,9 +6,11 @@
 #include "ui/common/ProgramIcon.h"
 #include "ui/pictures/PictureBox.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -44,17 +46,37 @@ PictureForm::PictureForm(Kind kind)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf16(layout.caption));
     setWindowIcon(programIcon());
-    setFixedSize(layout.client);
+
+    // Where the designed window would not fit the work area (the notebook window on a
+    // 1366 x 768 laptop), the picture shrinks, aspect kept, and the rest moves up with it.
+    QPixmap image(QLatin1String(layout.image));
+    QSize client = layout.client;
+    QRect picture = layout.picture;
+    QRect button = layout.button;
+    const QMargins around(0, 0, client.width() - image.width(), client.height() - image.height());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double scale = screen ? scaleToFit(image.size(), expectedFrame(this) + around, screen->availableGeometry()) : 1.0;
+    if (scale < 1.0) {
+        const qreal ratio = devicePixelRatioF();
+        const QSize shown = (QSizeF(image.size()) * scale).toSize();
+        const QSize shrink = image.size() - shown;
+        image = image.scaled(shown * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+        client -= shrink;
+        picture.setSize(picture.size() - shrink);
+        button.translate(-shrink.width() / 2, -shrink.height());
+    }
+    setFixedSize(client);
 
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(layout.picture);
-    Picture1->setPixmap(QPixmap(QLatin1String(layout.image)));
+    Picture1->setGeometry(picture);
+    Picture1->setPixmap(image);
     Picture1->setAccessibleName(windowTitle());
 
     Command1 = new QPushButton(QStringLiteral("确定&O"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(layout.button);
+    Command1->setGeometry(button);
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &PictureForm::Command1_Click);

@@ -5,6 +5,7 @@
 #include "ui/main/Application.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ColourButton.h"
+#include "ui/main/TableFont.h"
 #include "ui/pictures/PictureForm.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QWindow>
 
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void linkLabels();
     void titleEverywhere();
     void resultBoxLinesUp();
+    void everyAcceptedFontKeepsTheColumns();
     void tabOrder();
     void altSRunsTheQuery();
     void altQEnds();
@@ -247,7 +250,7 @@ void TstForm1Layout::resultBoxLinesUp()
     QTextEdit *box = f.find<QTextEdit>("Text8");
     QCOMPARE(box->document()->lineCount(), box->document()->blockCount());
     QVERIFY(metrics.horizontalAdvance(f.lines().at(4)) < box->viewport()->width());
-    QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(box->lineWrapMode(), QTextEdit::NoWrap);
     QVERIFY(box->isReadOnly());
     // lines as far apart as the font is high, so a 30-row table nearly fits the box
     f.query(QStringLiteral("I7"));
@@ -259,6 +262,49 @@ void TstForm1Layout::resultBoxLinesUp()
     QVERIFY(box->viewport()->height() / pitch >= 33);
     // the bars of one line reach the next
     QVERIFY(QFontMetrics(font).boundingRect(u'|').height() >= pitch);
+}
+
+void TstForm1Layout::everyAcceptedFontKeepsTheColumns()
+{
+    FormFixture f;
+    f.form->show();
+    f.query(QStringLiteral("1660 Ti")); // G38 in Latin letters, G65 ending in 移动版
+    QTextEdit *box = f.find<QTextEdit>("Text8");
+    const auto barsAt = [box](int block) {
+        const QTextBlock b = box->document()->findBlockByNumber(block);
+        QList<qreal> xs;
+        for (int k = 0; k < b.length() - 1; ++k)
+            if (b.text().at(k) == u'|')
+                xs.append(b.layout()->lineAt(0).cursorToX(k));
+        return xs;
+    };
+    QStringList tried;
+    for (const QString &family : tableFontCandidates()) {
+        QFont font(family);
+        font.setPixelSize(box->font().pixelSize());
+        if (QFontInfo(font).family() != family)
+            continue; // not installed here
+        tried.append(family);
+        box->setFont(font);
+        QVERIFY2(keepsColumns(font), qPrintable(family));
+        QCOMPARE(box->document()->lineCount(), box->document()->blockCount()); // no line wraps
+        QCOMPARE(f.lines().at(4).mid(1, 4), QStringLiteral("G38 "));
+        QCOMPARE(f.lines().at(5).mid(1, 4), QStringLiteral("G65 "));
+        QCOMPARE(barsAt(5), barsAt(4));
+    }
+    qInfo() << "fonts tried:" << tried;
+    QVERIFY(!tried.isEmpty());
+    // a font that does not keep the columns is never taken
+    QFont latinOnly(QStringLiteral("DejaVu Sans Mono")); // no Chinese of its own
+    latinOnly.setPixelSize(16);
+    if (QFontInfo(latinOnly).family() == latinOnly.family())
+        QVERIFY(!keepsColumns(latinOnly));
+    // where a line is wider than the box, it scrolls, unbroken
+    QFont wide = box->font();
+    wide.setPixelSize(24);
+    box->setFont(wide);
+    QCOMPARE(box->document()->lineCount(), box->document()->blockCount());
+    QTRY_VERIFY(box->horizontalScrollBar()->isVisible());
 }
 
 void TstForm1Layout::tabOrder()

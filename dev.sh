@@ -14,8 +14,8 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libx11-dev
               fonts-wqy-zenhei qt6-translations-l10n xdg-utils)
 # What the tests, the sanitizer and fuzz runs and the benchmarks add.
-TEST_PACKAGES=(python3 libbenchmark-dev xvfb xauth xdotool openbox x11-utils clang libclang-rt-14-dev
-               desktop-file-utils appstream file dpkg-dev)
+TEST_PACKAGES=(python3 libbenchmark-dev xvfb xauth xdotool openbox x11-utils fonts-noto-cjk clang libclang-rt-14-dev
+               desktop-file-utils appstream lintian file dpkg-dev)
 # What the Windows build and its tests under Wine add.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine ninja-build xz-utils xclip nsis)
 
@@ -63,8 +63,7 @@ windows)
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
     cmake --build build-windows -j"$(nproc)"
-    (cd build-windows && cpack -G ZIP >/dev/null)
-    cmake --build build-windows --target setup >/dev/null
+    cmake --build build-windows --target setup >/dev/null # the zip, then the setup from its files
     zip=$(ls build-windows/cpugpurank-*-win64.zip)
     setup=$(ls build-windows/cpugpurank-*-win64-setup.exe)
     # one Wine prefix and one lasting server for all the tests

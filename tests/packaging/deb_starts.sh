@@ -12,14 +12,24 @@ private_runtime_dir
 out=$(cd "$build" && cpack -G DEB -B "$root/pkg" 2>&1) || fail "cpack: $out"
 deb=$(ls "$root"/pkg/*.deb) || fail "no package"
 dpkg-deb -I "$deb" | grep -q "Depends:.*libqt6widgets6" || fail "no Qt 6 dependency"
-dpkg-deb -I "$deb" | grep -q "Depends:.*fonts-wqy-zenhei | fonts-wqy-microhei" || fail "no font dependency"
+dpkg-deb -I "$deb" | grep -q "Depends:.*fonts-wqy-zenhei | fonts-noto-cjk," || fail "no font dependency, or one that cannot keep the columns"
 dpkg-deb -I "$deb" | grep -q "Depends:.*xdg-utils" || fail "no xdg-utils: links and the update prompt would open nothing"
 dpkg -x "$deb" "$root/fs"
 for f in usr/bin/cpugpurank usr/share/applications/cpugpurank.desktop usr/share/metainfo/io.github.cpugpurank.metainfo.xml \
          usr/share/icons/hicolor/48x48/apps/cpugpurank.png usr/share/icons/hicolor/256x256/apps/cpugpurank.png \
-         usr/share/doc/cpugpurank/DATA-SOURCES.md; do
+         usr/share/doc/cpugpurank/DATA-SOURCES.md usr/share/doc/cpugpurank/copyright; do
     [ -e "$root/fs/$f" ] || fail "$f is not in the package"
 done
+# the licence travels with the package, machine-readable
+copyright=$root/fs/usr/share/doc/cpugpurank/copyright
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' "$copyright" \
+    || fail "the copyright file is not machine-readable"
+grep -A1 '^Files: \*$' "$copyright" | grep -q '^Copyright:' && grep -q '^License: GPL-3.0-or-later$' "$copyright" \
+    || fail "the copyright file does not name the program's licence"
+if command -v lintian >/dev/null; then
+    tags=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null | grep -i copyright)
+    [ -z "$tags" ] || fail "lintian: $tags"
+fi
 QT_QPA_PLATFORM=xcb "$root/fs/usr/bin/cpugpurank" & pid=$!
 window_of $pid 'V0\.99b4$' >/dev/null || fail "the installed program shows no window"
 echo "1 passed, 0 failed"

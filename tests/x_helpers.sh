@@ -12,6 +12,18 @@ window_of() {
     return 1
 }
 
+# visible_window TITLE-REGEX: prints the id of a visible window with the title, whichever
+# process shows it, waiting up to 60 s; fails when none appears.
+visible_window() {
+    local w
+    for _ in $(seq 600); do
+        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
 # A private runtime folder, so the instance lock of a test never meets another's.
 private_runtime_dir() {
     XDG_RUNTIME_DIR=$(mktemp -d)

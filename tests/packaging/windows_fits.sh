@@ -4,6 +4,7 @@
 #   windows_fits.sh ZIP WINE64     (on a 1920x1080 X server: XVFB_SCREEN=1920x1080 tests/with_xvfb.sh)
 set -u
 zip=$1 wine64=$2
+. "$(dirname "$0")/../x_helpers.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -18,13 +19,7 @@ exe=$(find "$work" -name cpugpurank.exe | head -n1)
 "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 "$wineserver" -w
 "$wine64" "$exe" &
-main=
-for _ in $(seq 600); do
-    main=$(xdotool search --onlyvisible --name '^CPU/GPU性能天梯查询工具 V0\.99b4$' 2>/dev/null | head -n1)
-    [ -n "$main" ] && break
-    sleep 0.1
-done
-[ -n "$main" ] || fail "no main window"
+main=$(visible_window '^CPU/GPU性能天梯查询工具 V0\.99b4$') || fail "no main window"
 sleep 1 # the first size a window maps with may not be its last
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "the main window: ${WIDTH}x${HEIGHT} at $X,$Y on 1920x1080 at 144 dpi"

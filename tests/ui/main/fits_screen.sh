@@ -8,8 +8,8 @@ program=$1 screen=$2 scale=${3:-}
 private_runtime_dir
 export QT_QPA_PLATFORM=xcb
 [ -n "$scale" ] && export QT_SCALE_FACTOR=$scale
-pid=
-cleanup() { pkill -9 -f "^$program" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"; }
+pids=()
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 within() { # WINDOW NAME: its whole rectangle on the screen
@@ -20,23 +20,12 @@ within() { # WINDOW NAME: its whole rectangle on the screen
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "${screen%x*}" ] && [ $((y + h)) -le "${screen#*x}" ] \
         || fail "$2 (${w}x${h} at $x,$y) reaches beyond the $screen screen"
 }
-"$program" & pid=$!
+"$program" & pids+=($!)
 # the copy that shows the window may be a new one, started at a scale that fits
-main=
-for _ in $(seq 150); do
-    main=$(xdotool search --onlyvisible --name '^CPU/GPU性能天梯查询工具 V0\.99b4$' 2>/dev/null | head -n1)
-    [ -n "$main" ] && break
-    sleep 0.1
-done
-[ -n "$main" ] || fail "no main window"
+main=$(visible_window '^CPU/GPU性能天梯查询工具 V0\.99b4$') || fail "no main window"
+pids+=("$(xdotool getwindowpid "$main")") # only our own copies end with the test
 within "$main" "the main window"
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+n
-notebook=
-for _ in $(seq 100); do
-    notebook=$(xdotool search --onlyvisible --name '^作者的ThinkPADP53$' 2>/dev/null | head -n1)
-    [ -n "$notebook" ] && break
-    sleep 0.1
-done
-[ -n "$notebook" ] || fail "Alt+N opened no notebook window"
+notebook=$(visible_window '^作者的ThinkPADP53$') || fail "Alt+N opened no notebook window"
 within "$notebook" "the notebook window"
 echo "1 passed, 0 failed"

@@ -10,6 +10,7 @@
 set -u
 zip=$1 wine64=$2
 title_main='^CPU/GPU性能天梯查询工具 V0\.99b4$'
+. "$(dirname "$0")/../x_helpers.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 [ -f "$zip" ] || fail "no $zip: run cpack -G ZIP in the build folder first"
 
@@ -28,22 +29,12 @@ exe=$(find "$work" -name cpugpurank.exe | head -n1)
 # No window manager here: Wine then places, stacks and focuses its windows itself.
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
-window() { # TITLE-REGEX: the first window with that title, waiting up to 60 s
-    local w
-    for _ in $(seq 600); do
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
 "$wine64" "$exe" & pid=$!; pids+=($pid)
-main=$(window "$title_main") || fail "no main window"
+main=$(visible_window "$title_main") || fail "no main window"
 
 # the processor report: its text, copied from the box with Ctrl+C as Windows offers
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+c
-box=$(window '^系统提示$') || fail "本机CPU型号 showed no message box"
+box=$(visible_window '^系统提示$') || fail "本机CPU型号 showed no message box"
 printf '' | xclip -selection clipboard
 xdotool windowfocus --sync "$box" key --clearmodifiers ctrl+c
 sleep 1
@@ -58,12 +49,12 @@ xdotool windowfocus --sync "$box" key --clearmodifiers Return
 
 # a second copy, started while a picture window has the focus, brings the first forward
 xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
-chart=$(window '^PUBG配置$') || fail "Alt+G opened no picture window"
+chart=$(visible_window '^PUBG配置$') || fail "Alt+G opened no picture window"
 for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$chart" ] && break; sleep 0.1; done
 [ "$(xdotool getwindowfocus)" = "$chart" ] || fail "the picture window did not take the focus"
 second_start() { # the second copy's refusal, answered
     "$wine64" "$exe" & second=$!; pids+=($second)
-    refusal=$(window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
+    refusal=$(visible_window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
     xdotool windowfocus --sync "$refusal" key --clearmodifiers Return
     wait $second
 }
@@ -94,8 +85,8 @@ wait $pid; rc=$?
 # a copy killed with Wine's server: its lock stays, naming the id the next copy gets
 "$wineserver" -w
 "$wine64" "$exe" & pid=$!; pids+=($pid)
-window "$title_main" >/dev/null || fail "no main window on the second start"
+visible_window "$title_main" >/dev/null || fail "no main window on the second start"
 "$wineserver" -k; wait $pid 2>/dev/null
 "$wine64" "$exe" & pid=$!; pids+=($pid)
-window "$title_main" >/dev/null || fail "a copy started after a killed one was refused"
+visible_window "$title_main" >/dev/null || fail "a copy started after a killed one was refused"
 echo "1 passed, 0 failed"

@@ -8,10 +8,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication(app);
-    if (restartedToFit(app))
-        return 0;
     const std::unique_ptr<Platform> platform = createPlatform();
     Form1 form(*platform);
+    if (restartedToFit(app, form))
+        return 0;
     if (!form.Form_Load())
         return 0;
     form.show();

@@ -57,7 +57,7 @@ mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$zip") || fail "cannot 
 for f in $expected; do
     cmp -s "$dir/$f" "$work/zip/"*/"$f" || fail "$f differs from the zip's"
 done
-"$(dirname "$0")/notices_cover.sh" "$dir" >/dev/null || fail "$("$(dirname "$0")/notices_cover.sh" "$dir")"
+notices=$("$(dirname "$0")/notices_cover.sh" "$dir") || fail "$notices"
 [ -f "$menu" ] || fail "no Start-menu shortcut"
 [ -f "$desktop" ] || fail "no desktop shortcut"
 [ "$(entry DisplayName | unescape)" = "$name" ] || fail "DisplayName is $(entry DisplayName)"

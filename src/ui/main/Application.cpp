@@ -3,7 +3,6 @@
 #include "ui/common/Centre.h"
 #include "ui/common/FixedSize.h"
 #include "ui/common/ProgramIcon.h"
-#include "ui/main/Form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -27,14 +26,12 @@ bool installQtTranslation(QCoreApplication &app, const QLocale &locale)
     return true;
 }
 
-bool restartedToFit(const QApplication &app)
+bool restartedToFit(const QApplication &app, QWidget &mainWindow)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen || qEnvironmentVariableIsSet("CPUGPURANK_FITTED"))
         return false;
-    QWidget probe; // for the frame its window will have
-    probe.setFixedSize(Form1::kClientSize);
-    const double scale = scaleToFit(Form1::kClientSize, expectedFrame(&probe), screen->availableGeometry());
+    const double scale = scaleToFit(mainWindow.size(), expectedFrame(&mainWindow), screen->availableGeometry());
     if (scale >= 1.0)
         return false;
     bool set = false;

@@ -3,6 +3,7 @@
 class QCoreApplication;
 class QApplication;
 class QLocale;
+class QWidget;
 
 // Qt's own texts (message-box buttons, context menus) in the language of locale, when Qt
 // has that translation; English stays otherwise. True when one was installed.
@@ -12,7 +13,8 @@ bool installQtTranslation(QCoreApplication &app, const QLocale &locale);
 // Qt's texts in the system's language and the program icon.
 void setUpApplication(QApplication &app);
 
-// Where the main window would not fit the primary screen's work area at the desktop's
-// scale, starts the program again at the largest scale at which it fits (once; Qt fixes its
-// scale before the application exists) and returns true: this copy then ends.
-bool restartedToFit(const QApplication &app);
+// Where the main window, built but not yet shown, would not fit the primary screen's work
+// area at the desktop's scale, starts the program again at the largest scale at which it
+// fits (once; Qt fixes its scale before the application exists) and returns true: this
+// copy then ends, before it takes the instance lock.
+bool restartedToFit(const QApplication &app, QWidget &mainWindow);

@@ -151,7 +151,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
     setFont(songti(kPx10_5pt));
-    setFixedSize(kClientSize);
+    setFixedSize(743, 703);
     createControls();
     setTabOrderAsDesigned();
     letEnterPressButtons(this);

@@ -11,7 +11,6 @@
 #include "ui/pictures/PictureForm.h"
 
 #include <QPointer>
-#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -34,8 +33,6 @@ class Form1 final : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr QSize kClientSize{743, 703}; // as designed, at the desktop's scale
-
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
     Q_DISABLE_COPY_MOVE(Form1)

@@ -2,6 +2,8 @@
 
 #include "data/NameAliases.h"
 
+#include <string>
+
 namespace {
 
 bool isAsciiLetterOrDigit(QChar c)
@@ -25,21 +27,34 @@ bool standsAsShortForm(QStringView text, qsizetype at, qsizetype length)
 
 QString ForgivingForms::withoutSeparators(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *end = out.data();
     for (const QChar c : text) {
         if (!isSeparator(c.unicode()))
-            out.append(c);
+            *end++ = c;
     }
+    out.truncate(end - out.constData());
     return out;
 }
 
 QString ForgivingForms::withAliasesRead(QStringView text)
 {
+    // the characters an alias can begin with: most of a condition is passed over at once
+    static const std::u16string firsts = [] {
+        std::u16string all;
+        for (const NameAliases::Alias &alias : NameAliases::all()) {
+            if (all.find(alias.written.front().unicode()) == std::u16string::npos)
+                all.push_back(alias.written.front().unicode());
+        }
+        return all;
+    }();
     QString out;
-    out.reserve(text.size() + 8);
-    qsizetype k = 0;
-    while (k < text.size()) {
+    qsizetype copied = 0; // text before this is in out
+    for (qsizetype k = 0; k < text.size();) {
+        if (firsts.find(text[k].unicode()) == std::u16string::npos) {
+            ++k;
+            continue;
+        }
         const NameAliases::Alias *found = nullptr;
         for (const NameAliases::Alias &alias : NameAliases::all()) {
             if (text.sliced(k).startsWith(alias.written)
@@ -49,9 +64,10 @@ QString ForgivingForms::withAliasesRead(QStringView text)
             }
         }
         if (!found) {
-            out.append(text[k++]);
+            ++k;
             continue;
         }
+        out.append(text.sliced(copied, k - copied));
         // "锐龙 R5 3600" and "Ryzen R5 3600" name the family once, not twice
         QStringView means = found->means;
         const QStringView family = means.first(means.indexOf(u' ') < 0 ? means.size() : means.indexOf(u' '));
@@ -59,14 +75,23 @@ QString ForgivingForms::withAliasesRead(QStringView text)
             means = means.sliced(family.size());
         out.append(means);
         k += found->written.size();
+        copied = k;
     }
+    if (copied == 0)
+        return text.toString();
+    out.append(text.sliced(copied));
     return out;
 }
 
 QStringList ForgivingForms::of(QStringView normalised)
 {
+    return of(normalised, withAliasesRead(normalised));
+}
+
+QStringList ForgivingForms::of(QStringView normalised, QStringView aliasesRead)
+{
     QStringList forms;
-    for (const QString &form : {withoutSeparators(normalised), withoutSeparators(withAliasesRead(normalised))}) {
+    for (const QString &form : {withoutSeparators(normalised), withoutSeparators(aliasesRead)}) {
         if (!forms.contains(form))
             forms.append(form);
     }

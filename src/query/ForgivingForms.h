@@ -24,5 +24,7 @@ QString withAliasesRead(QStringView normalised);
 // as written, then with its aliases read where that differs. A condition of separators
 // alone leaves an empty form, which the scan never finds.
 QStringList of(QStringView normalised);
+// The same, where the aliases were read already.
+QStringList of(QStringView normalised, QStringView aliasesRead);
 
 } // namespace ForgivingForms

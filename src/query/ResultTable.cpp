@@ -17,9 +17,23 @@ QString headerText()
         + frameLine();
 }
 
-QString forgivingNoteLine()
+QString readingNoteLine(RecordSearch::Reading reading)
 {
-    return QStringLiteral("注:照原样没有匹配的记录,以下是忽略空格和连字符后匹配的记录。\r\n");
+    switch (reading) {
+    case RecordSearch::Reading::AsTyped: break;
+    case RecordSearch::Reading::WithoutSeparators:
+        return QStringLiteral("注:照原样没有匹配的记录,以下是忽略空格和连字符后匹配的记录。\r\n");
+    case RecordSearch::Reading::AliasesRead:
+        return QStringLiteral("注:照原样没有匹配的记录,以下是按简称和中文名匹配的记录。\r\n");
+    case RecordSearch::Reading::FullName:
+        return QStringLiteral("注:照原样没有匹配的记录,以下是略去商标主频等字样后匹配的记录。\r\n");
+    }
+    return {};
+}
+
+QString missLine()
+{
+    return QStringLiteral("注:没有匹配记录;榜单止于2020年初,不含新型号;可只输数字如4790。\r\n");
 }
 
 QString percentageCell(QStringView record, const QLocale &locale)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "query/RecordSearch.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringView>
@@ -14,9 +16,13 @@ inline constexpr int kReferenceScore = 5240; // Intel Core i3-4340, the 100 % ma
 QString frameLine();   // with its CR LF
 QString headerText();  // frame, the two header lines, frame
 
-// The line above a table of records that match only in the forgiving reading of the
-// conditions (with its CR LF).
-QString forgivingNoteLine();
+// The line above a table of records that the query as typed does not find, saying which
+// reading found them (with its CR LF); empty for the query as typed.
+QString readingNoteLine(RecordSearch::Reading reading);
+
+// The line under the header when no reading finds a record: why that may be, and what to
+// try (with its CR LF).
+QString missLine();
 
 // The record's score as a percentage of the reference, right-aligned before the closing
 // bar, in the locale's number format; eight spaces and a bar for a non-CPU record.

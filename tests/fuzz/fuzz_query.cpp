@@ -1,8 +1,11 @@
 // Conditions and a category from the input, matched over the real record table; the
-// fast scan must agree with a plain per-record search.
+// fast scan must agree with a plain per-record search, and every later reading (the
+// forgiving one, full names) must run on anything typed or pasted and list real slots in
+// order.
 #include "data/RecordTable.h"
 #include "data/ScoreRecord.h"
 #include "query/QueryScan.h"
+#include "query/RecordSearch.h"
 #include "query/SearchIndex.h"
 #include "support/PlainSearch.h"
 
@@ -53,5 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (next != 0)
         std::abort();
+
+    static RecordSearch search(table.records);
+    const RecordSearch::Found found = search.find(c, excluded, RecordTable::kRecordCount, 31);
+    for (std::size_t k = 0; k < found.hits.size(); ++k) {
+        const int slot = found.hits[k];
+        if (slot < 1 || slot > RecordTable::kRecordCount || (k > 0 && slot <= found.hits[k - 1])
+            || ScoreRecord::listLetter(table.records[slot]) == excluded)
+            std::abort();
+    }
     return 0;
 }

@@ -50,8 +50,8 @@ private Q_SLOTS:
     void longConditionFindsNothing();
     void lineFeedsNeverCrossADescription();
     void agreesWithAPlainScan();
-    void forgivingReading_data();
-    void forgivingReading();
+    void readings_data();
+    void readings();
 
 private:
     RecordTable m_table;
@@ -199,45 +199,89 @@ void TstQueryScan::agreesWithAPlainScan()
     }
 }
 
-void TstQueryScan::forgivingReading_data()
+void TstQueryScan::readings_data()
 {
+    using R = RecordSearch::Reading;
     QTest::addColumn<QStringList>("fields"); // main, AND, OR1..OR4
-    QTest::addColumn<bool>("forgiving");
-    QTest::addColumn<QStringList>("first"); // the first codes listed
-    QTest::newRow("space dropped") << QStringList{"GTX1060"} << true << QStringList{"G61", "G77"};
-    QTest::newRow("space dropped before a suffix") << QStringList{"1660Ti"} << true << QStringList{"G38", "G65"};
-    QTest::newRow("hyphen as space") << QStringList{"i7 4790k"} << true << QStringList{"C316"};
-    QTest::newRow("hyphen dropped, space dropped") << QStringList{"E5-2680v2"} << true << QStringList{"C179"};
-    QTest::newRow("underscore and dot") << QStringList{"i5_9400F."} << true << QStringList{"C298"};
-    QTest::newRow("short form") << QStringList{"R5 3600"} << true << QStringList{"C85", "C98"};
-    QTest::newRow("short form as written") << QStringList{"R9290"} << true << QStringList{"G104", "G111"};
-    QTest::newRow("family named twice") << QStringList{"锐龙 R5 3600"} << true << QStringList{"C85", "C98"};
-    QTest::newRow("chinese name") << QStringList{"酷睿i7-4790K"} << true << QStringList{"C316"};
-    QTest::newRow("and narrows") << QStringList{"GeForce", "1660-Ti", "Radeon"} << true << QStringList{"G38", "G65", "G81"};
-    QTest::newRow("or widens") << QStringList{"no such", "", "RX580", "GTX1060"} << true << QStringList{"G61", "G70", "G77"};
-    QTest::newRow("found as typed") << QStringList{"GTX 1060"} << false << QStringList{"G61", "G77"};
-    QTest::newRow("nothing either way") << QStringList{"GTX 9999", "", "R 5 3600"} << false << QStringList{};
-    QTest::newRow("separators alone") << QStringList{"--", "", "._"} << false << QStringList{};
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QStringList>("first"); // the first codes listed; all of them after "only"
+    QTest::newRow("found as typed") << QStringList{"GTX 1060"} << int(R::AsTyped) << QStringList{"G61", "G77"};
+    // the forgiving reading
+    QTest::newRow("space dropped") << QStringList{"GTX1060"} << int(R::WithoutSeparators) << QStringList{"G61", "G77"};
+    QTest::newRow("space dropped before a suffix") << QStringList{"1660Ti"} << int(R::WithoutSeparators) << QStringList{"G38", "G65"};
+    QTest::newRow("hyphen as space") << QStringList{"i7 4790k"} << int(R::WithoutSeparators) << QStringList{"C316"};
+    QTest::newRow("hyphen dropped, space dropped") << QStringList{"E5-2680v2"} << int(R::WithoutSeparators) << QStringList{"C179"};
+    QTest::newRow("underscore and dot") << QStringList{"i5_9400F."} << int(R::WithoutSeparators) << QStringList{"C298"};
+    QTest::newRow("short form as written") << QStringList{"R9290"} << int(R::WithoutSeparators) << QStringList{"G104", "G111"};
+    QTest::newRow("short form") << QStringList{"R5 3600"} << int(R::AliasesRead) << QStringList{"C85", "C98"};
+    QTest::newRow("family named twice") << QStringList{"锐龙 R5 3600"} << int(R::AliasesRead) << QStringList{"C85", "C98"};
+    QTest::newRow("chinese name") << QStringList{"酷睿i7-4790K"} << int(R::AliasesRead) << QStringList{"C316"};
+    QTest::newRow("and narrows") << QStringList{"GeForce", "1660-Ti", "Radeon"} << int(R::WithoutSeparators)
+                                 << QStringList{"G38", "G65", "G81"};
+    QTest::newRow("or widens") << QStringList{"no such", "", "RX580", "GTX1060"} << int(R::WithoutSeparators)
+                               << QStringList{"G61", "G70", "G77"};
+    // names as systems and shops write them: one rule a row
+    QTest::newRow("marks") << QStringList{"Core™ i7-6700K"} << int(R::FullName) << QStringList{"C325"};
+    QTest::newRow("Processor") << QStringList{"Ryzen 9 3900X Processor"} << int(R::FullName) << QStringList{"C8"};
+    QTest::newRow("core count") << QStringList{"Ryzen 9 3900X 12-Core"} << int(R::FullName) << QStringList{"C8"};
+    QTest::newRow("core count in chinese") << QStringList{"i7-8700K 6核12线程"} << int(R::FullName) << QStringList{"C169"};
+    QTest::newRow("clock after @") << QStringList{"i7-8700K @ 4.7GHz"} << int(R::FullName) << QStringList{"C169"};
+    QTest::newRow("with Radeon ... Gfx") << QStringList{"Ryzen 7 3750H with Radeon Vega Mobile Gfx"} << int(R::FullName)
+                                         << QStringList{"C521"};
+    QTest::newRow("Series") << QStringList{"Radeon RX 560 Series"} << int(R::FullName) << QStringList{"G189", "G223"};
+    QTest::newRow("Graphics") << QStringList{"HD Graphics 530"} << int(R::FullName) << QStringList{"G564"};
+    QTest::newRow("chip code in brackets") << QStringList{"GP104 [GeForce GTX 1070]"} << int(R::FullName)
+                                           << QStringList{"G25", "G36"};
+    QTest::newRow("driver details") << QStringList{"HD 630 (KBL GT2)"} << int(R::FullName) << QStringList{"G501"};
+    QTest::newRow("memory size") << QStringList{"GTX1660Ti 6G"} << int(R::FullName) << QStringList{"G38", "G65", "G81"};
+    QTest::newRow("maker not written") << QStringList{"AMD 3700X"} << int(R::FullName) << QStringList{"C57"};
+    QTest::newRow("maker known by family") << QStringList{"NVIDIA GTX1660"} << int(R::FullName) << QStringList{"G38", "G45", "G49"};
+    QTest::newRow("card maker glued") << QStringList{"迪兰RX590 8G"} << int(R::FullName) << QStringList{"G71"};
+    QTest::newRow("laptop M") << QStringList{"RTX2070M"} << int(R::FullName) << QStringList{"G43"};
+    QTest::newRow("Max-Q") << QStringList{"1070 max-q"} << int(R::FullName) << QStringList{"G72"};
+    QTest::newRow("S for SUPER") << QStringList{"1660S 6G"} << int(R::FullName) << QStringList{"G45"};
+    QTest::newRow("revision") << QStringList{"TU106 [GeForce RTX 2060 Rev. A] (rev a1)"} << int(R::FullName)
+                              << QStringList{"G15", "G23"};
+    QTest::newRow("APU graphics") << QStringList{"A10-7850K Radeon R7, 12 Compute Cores 4C+8G"} << int(R::FullName)
+                                  << QStringList{"C918"};
+    QTest::newRow("socket and power") << QStringList{"锐龙5 3600 65W AM4接口"} << int(R::FullName) << QStringList{"C85"};
+    QTest::newRow("a word no record has") << QStringList{"RX580 超白金"} << int(R::FullName) << QStringList{"G70"};
+    QTest::newRow("words in another order") << QStringList{"i7-9700K Core"} << int(R::FullName) << QStringList{"C137"};
+    QTest::newRow("a word between") << QStringList{"Ryzen 3600"} << int(R::FullName) << QStringList{"C85", "C89", "C98"};
+    QTest::newRow("and keeps narrowing") << QStringList{"GeForce GTX 1070 8G", "Ti"} << int(R::FullName) << QStringList{"G25"};
+    QTest::newRow("or keeps widening") << QStringList{"RTX 3080", "", "RTX2070M"} << int(R::FullName) << QStringList{"G43"};
+    // exactly these: no unrelated row, no longer number, no other maker
+    QTest::newRow("only: a whole system name") << QStringList{"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz"}
+                                               << int(R::FullName) << QStringList{"only", "C325"};
+    QTest::newRow("only: not 5300, not Radeon's 530v") << QStringList{"Intel(R) HD Graphics 530"} << int(R::FullName)
+                                                       << QStringList{"only", "G564"};
+    QTest::newRow("only: from a word's start") << QStringList{"Mesa Intel(R) HD Graphics 630 (KBL GT2)"}
+                                               << int(R::FullName) << QStringList{"only", "G501"};
+    QTest::newRow("nothing any way") << QStringList{"GTX 9999", "", "RTX 3080"} << int(R::AsTyped) << QStringList{"only"};
+    QTest::newRow("separators alone") << QStringList{"--", "", "._"} << int(R::AsTyped) << QStringList{"only"};
+    QTest::newRow("noise alone") << QStringList{"Intel(R) CPU @ 3.60GHz"} << int(R::AsTyped) << QStringList{"only"};
 }
 
-void TstQueryScan::forgivingReading()
+void TstQueryScan::readings()
 {
     QFETCH(QStringList, fields);
-    QFETCH(bool, forgiving);
+    QFETCH(int, reading);
     QFETCH(QStringList, first);
     while (fields.size() < 6)
         fields.append(QString());
     const Conditions c = normaliseConditions({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
     RecordSearch search(m_table);
-    RecordSearch::Found found = search.find(c, u'A', RecordTable::kRecordCount);
+    const RecordSearch::Found found = search.find(c, u'A', RecordTable::kRecordCount, 31);
     QStringList codes;
-    for (int slot = found.scan.nextHit(1, RecordTable::kRecordCount); slot != 0;
-         slot = found.scan.nextHit(slot + 1, RecordTable::kRecordCount))
+    for (const int slot : found.hits)
         codes.append(ScoreRecord::codeField(m_table[slot]).trimmed().toString());
-    QCOMPARE(found.forgiving, forgiving);
-    QCOMPARE(codes.mid(0, first.size()), first);
-    if (!forgiving) // as typed, exactly what the plain scan lists
-        QCOMPARE(codes, codesFound(m_index, m_table, c));
+    QCOMPARE(int(found.reading), reading);
+    if (first.value(0) == QStringLiteral("only"))
+        QCOMPARE(codes, first.mid(1));
+    else
+        QCOMPARE(codes.mid(0, first.size()), first);
+    if (found.reading == RecordSearch::Reading::AsTyped) // exactly what the plain scan lists
+        QCOMPARE(codes, codesFound(m_index, m_table, c).mid(0, 31));
 }
 
 QTEST_APPLESS_MAIN(TstQueryScan)

@@ -485,20 +485,23 @@ void Form1::RunQuery()
         Text7->clear();
         Text10->clear();
     }
-    RecordSearch::Found found = m_search.find(c, excludedLetter(Opt_mark1), MAXrecn1);
-    QueryScan &scan = found.scan;
+    // one hit more than the table holds tells that the cap was reached
+    const RecordSearch::Found found =
+        m_search.find(c, excludedLetter(Opt_mark1), MAXrecn1, ResultTable::kMaxRows + 1);
     BeginResultTable();
-    if (found.forgiving)
-        m_resultText.prepend(ResultTable::forgivingNoteLine());
+    m_resultText.prepend(ResultTable::readingNoteLine(found.reading));
     ii = 0;
-    for (i = scan.nextHit(1, MAXrecn1); i != 0; i = scan.nextHit(i + 1, MAXrecn1)) {
+    for (const int slot : found.hits) {
         if (ii >= ResultTable::kMaxRows) {
             flushResultText(); // the note is read with the 30 rows in view
-            m_platform.messageBox(this, capNote(scan.mode()), kPromptTitle, Platform::Icon::Exclamation);
+            m_platform.messageBox(this, capNote(found.mode), kPromptTitle, Platform::Icon::Exclamation);
             break;
         }
+        i = slot;
         AppendResultRow();
     }
+    if (found.hits.empty())
+        m_resultText += ResultTable::missLine();
 }
 
 void Form1::BeginResultTable()

@@ -14,7 +14,8 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libx11-dev
               fonts-wqy-zenhei qt6-translations-l10n xdg-utils)
 # What the tests, the sanitizer and fuzz runs and the benchmarks add.
-TEST_PACKAGES=(python3 libbenchmark-dev xvfb xauth xdotool openbox x11-utils fonts-noto-cjk clang libclang-rt-14-dev
+TEST_PACKAGES=(python3 libbenchmark-dev xvfb xauth xdotool openbox x11-utils fonts-noto-cjk fonts-wqy-microhei
+               clang libclang-rt-14-dev
                desktop-file-utils appstream lintian file dpkg-dev)
 # What the Windows build and its tests under Wine add.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine ninja-build xz-utils xclip nsis)

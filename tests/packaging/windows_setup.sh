@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The setup under Wine in a fresh prefix, as a Windows user meets it: on Windows 7 it
+# The setup under Wine in a fresh prefix, as a Windows user meets it: DPI-aware; on Windows 7 it
 # refuses and changes nothing; a silent install puts the zip's files, byte for byte, under
 # Program Files with their notices, both shortcuts and a full uninstall entry; the
 # installed program starts and keeps its lock out of the home folder; a silent run while it
@@ -11,6 +11,8 @@ set -u
 setup=$1 zip=$2 wine64=$3 version=$4 name=$5
 fail() { echo "FAIL: $*"; exit 1; }
 [ -f "$setup" ] || fail "no $setup: build the setup target first"
+# drawn by itself at 150 %, not stretched by Windows: its manifest says so
+grep -a -q -E '<dpiAware( [^>]*)?>true</dpiAware>' "$setup" || fail "the setup's manifest does not declare it DPI-aware"
 work=$(mktemp -d)
 # no shortcut or file association may reach the host's own desktop
 export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all

@@ -1,5 +1,7 @@
 #include "ui/main/ClickLabel.h"
 
+#include "ui/main/ColourButton.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -70,11 +72,12 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // dotted round the text, in the text's own colour, as a link in focus shows
+    // a ring two pixels wide round the text, black or white, whichever stands out more
+    // against the window: seen at a glance in light and dark schemes alike
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.setPen(QPen(captionColourOn(palette().color(QPalette::Window)), 2));
     const int width = fontMetrics().horizontalAdvance(text());
-    p.drawRect(QRect(0, 0, std::min(width + 1, this->width() - 1), height() - 1));
+    p.drawRect(QRectF(1, 1, std::min(width + 4, this->width() - 2), height() - 2));
 }
 
 void ClickLabel::showInHighlightColour()

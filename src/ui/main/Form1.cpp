@@ -16,6 +16,7 @@
 #include "ui/main/ColourButton.h"
 #include "ui/main/Frame.h"
 #include "ui/main/TableFont.h"
+#include "ui/main/TypingGoesToField.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/pictures/PictureForm.h"
 
@@ -145,6 +146,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
     , m_endProgram([] { QCoreApplication::exit(0); })
+    , m_table(kPx12pt)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
@@ -155,6 +157,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     createControls();
     setTabOrderAsDesigned();
     letEnterPressButtons(this);
+    letTypingGoTo(this, Text1);
     Command1->setFocus();
     centreOnScreen(this);
 }
@@ -223,7 +226,7 @@ void Form1::createControls()
                             QPalette::Mid);
 
     Text8 = place<QTextEdit>(Frame1, "Text8", twips(120, 1200, 8175, 8175));
-    Text8->setFont(tableFont(kPx12pt));
+    Text8->setFont(m_table.font());
     Text8->setAcceptRichText(false);
     Text8->setReadOnly(true);
     Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -500,8 +503,10 @@ void Form1::RunQuery()
         i = slot;
         AppendResultRow();
     }
-    if (found.hits.empty())
+    if (found.hits.empty()) {
         m_resultText += ResultTable::missLine();
+        m_resultPending = true;
+    }
 }
 
 void Form1::BeginResultTable()
@@ -545,11 +550,12 @@ void Form1::flushResultText()
     // Lines as far apart as the font is high, as the designed box shows them: its table
     // frame then reads as unbroken lines and a whole table nearly fits.
     QTextBlockFormat spacing;
-    spacing.setLineHeight(Text8->font().pixelSize(), QTextBlockFormat::FixedHeight);
+    spacing.setLineHeight(m_table.lineHeight(), QTextBlockFormat::FixedHeight);
     const QSignalBlocker sameText(Text8); // the text is as written; only its spacing changes
     QTextCursor all(Text8->document());
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(spacing);
+    m_table.applyTo(*Text8->document());
 }
 
 // ---- quick queries

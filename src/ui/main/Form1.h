@@ -8,6 +8,7 @@
 
 #include "data/RecordTable.h"
 #include "query/RecordSearch.h"
+#include "ui/main/TableFont.h"
 #include "ui/pictures/PictureForm.h"
 
 #include <QPointer>
@@ -135,6 +136,7 @@ private:
     Platform &m_platform;
     std::function<void()> m_endProgram;
     RecordSearch m_search{RecList};
+    TableLayout m_table;
     QString m_resultText;
     bool m_resultPending = false;
     bool m_unloading = false;

@@ -15,6 +15,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -44,6 +45,8 @@ private Q_SLOTS:
     void closingEndsEverything();
     void framesCentredInsideTheWorkArea();
     void enterPressesTheFocusedButtonOnly();
+    void typingOnAButtonGoesToTheMainField();
+    void focusRingStandsOut();
     void fieldsHaveTheirOwnNames();
 };
 
@@ -426,6 +429,67 @@ void TstForm1Layout::enterPressesTheFocusedButtonOnly()
     const QList<QPushButton *> buttons = f.form->findChildren<QPushButton *>();
     for (const QPushButton *button : buttons)
         QVERIFY(!button->isDefault() && !button->autoDefault());
+}
+
+void TstForm1Layout::typingOnAButtonGoesToTheMainField()
+{
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1")); // 退出Q, as designed
+    QTest::keyClick(QApplication::focusWidget(), 'i');
+    QCOMPARE(QApplication::focusWidget(), f.text("Text1"));
+    for (const QChar c : QStringLiteral("5 9400f")) // each key to whatever has the focus then
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("i5 9400f"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C298")});
+    QCOMPARE(f.endCount, 0);
+    // an input method's text, on a button tabbed to later, is added where the typing was
+    f.find<QPushButton>("Command4")->setFocus();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("酷睿"));
+    QApplication::sendEvent(QApplication::focusWidget(), &composed);
+    QCOMPARE(f.text("Text1")->text(), QStringLiteral("i5 9400f酷睿"));
+    QCOMPARE(QApplication::focusWidget(), f.text("Text1"));
+    // Space with nothing typed still presses the focused button: 退出Q ends the program
+    f.find<QPushButton>("Command1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(f.endCount, 1);
+}
+
+void TstForm1Layout::focusRingStandsOut()
+{
+    // a ring two pixels wide, at least 3:1 against the window, in light and dark schemes
+    FormFixture f;
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
+    for (const QPalette &scheme : {light, dark}) {
+        QApplication::setPalette(scheme);
+        QApplication::processEvents();
+        for (const char *name : {"Label2_0", "Label6_8"}) {
+            auto *label = f.find<ClickLabel>(name);
+            label->clearFocus();
+            const QImage plain = label->grab().toImage();
+            label->setFocus(Qt::TabFocusReason);
+            const QImage focused = label->grab().toImage();
+            const QColor window = scheme.color(QPalette::Window);
+            // the ring's two rows along the top, and its outer column on the left (the
+            // inner one meets the first letter)
+            for (const QPoint at : {QPoint(label->width() / 3, 0), QPoint(label->width() / 3, 1), QPoint(0, 8)}) {
+                QVERIFY2(contrastRatio(focused.pixelColor(at), window) >= 3, name);
+                QVERIFY2(contrastRatio(plain.pixelColor(at), window) < 1.2, name);
+            }
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 void TstForm1Layout::fieldsHaveTheirOwnNames()

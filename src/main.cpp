@@ -6,11 +6,13 @@
 
 int main(int argc, char *argv[])
 {
+    const StartScale scale = StartScale::forWindow(Form1::kClientSize);
     QApplication app(argc, argv);
+    scale.restoreEnvironment();
     setUpApplication(app);
     const std::unique_ptr<Platform> platform = createPlatform();
     Form1 form(*platform);
-    if (restartedToFit(app, form))
+    if (!scale.decided() && restartedToFit(app, form))
         return 0;
     if (!form.Form_Load())
         return 0;

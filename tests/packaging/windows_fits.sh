@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The portable zip under Wine on a 1920 x 1080 screen at 144 dpi (150 %, as on many laptops):
-# the main window, title bar included, lies wholly within the screen.
+# the main window, title bar included, lies wholly within the screen, shown by the copy
+# that was started: the scale is fitted before start, not by starting again.
 #   windows_fits.sh ZIP WINE64     (on a 1920x1080 X server: XVFB_SCREEN=1920x1080 tests/with_xvfb.sh)
 set -u
 zip=$1 wine64=$2
@@ -18,8 +19,9 @@ exe=$(find "$work" -name cpugpurank.exe | head -n1)
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 "$wineserver" -w
-"$wine64" "$exe" &
+"$wine64" "$exe" & pid=$!
 main=$(visible_window '^CPU/GPU性能天梯查询工具 V0\.99b4$') || fail "no main window"
+[ "$(xdotool getwindowpid "$main")" = "$pid" ] || fail "the window is another process's: the program started itself again"
 sleep 1 # the first size a window maps with may not be its last
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "the main window: ${WIDTH}x${HEIGHT} at $X,$Y on 1920x1080 at 144 dpi"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ScreenFit.h"
+
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -40,16 +42,6 @@ inline QMargins expectedFrame(QWidget *window)
         frame = QMargins(border, border + title, border, border);
     }
     return frame;
-}
-
-// How far a window of this client size must shrink for its frame to fit the work area:
-// 1 where it fits, never more.
-inline double scaleToFit(QSize client, QMargins frame, const QRect &available)
-{
-    const QSize whole = client.grownBy(frame);
-    if (whole.isEmpty() || available.isEmpty())
-        return 1.0;
-    return std::min({1.0, double(available.width()) / whole.width(), double(available.height()) / whole.height()});
 }
 
 // Centres a window of fixed size by its frame.

@@ -1,5 +1,6 @@
 #include "ui/main/Application.h"
 
+#include "platform/ScreenFit.h"
 #include "ui/common/Centre.h"
 #include "ui/common/FixedSize.h"
 #include "ui/common/ProgramIcon.h"
@@ -26,21 +27,70 @@ bool installQtTranslation(QCoreApplication &app, const QLocale &locale)
     return true;
 }
 
+namespace {
+
+// A copy started again to fit carries these: that it was, and the user's own factor.
+const char *const kFitted = "CPUGPURANK_FITTED";
+const char *const kUserFactor = "CPUGPURANK_USER_SCALE";
+
+double factorOr1(const std::optional<QByteArray> &factor)
+{
+    bool ok = false;
+    const double value = factor ? factor->toDouble(&ok) : 1.0;
+    return ok && value > 0 ? value : 1.0;
+}
+
+} // namespace
+
+StartScale StartScale::forWindow(QSize client)
+{
+    StartScale scale;
+    if (qEnvironmentVariableIsSet(kFitted)) { // started again by restartedToFit: fitted already
+        if (qEnvironmentVariableIsSet(kUserFactor))
+            scale.m_userFactor = qgetenv(kUserFactor);
+        scale.m_decided = true;
+        return scale;
+    }
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        scale.m_userFactor = qgetenv("QT_SCALE_FACTOR");
+    const std::optional<ScreenBeforeStart> screen = primaryScreenBeforeStart();
+    if (!screen)
+        return scale;
+    scale.m_decided = true;
+    const double asked = factorOr1(scale.m_userFactor);
+    const double fitting = fittingScaleFactor(client, asked, *screen);
+    if (fitting != asked)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(fitting, 'f', 2));
+    return scale;
+}
+
+void StartScale::restoreEnvironment() const
+{
+    if (m_userFactor)
+        qputenv("QT_SCALE_FACTOR", *m_userFactor);
+    else
+        qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv(kFitted);
+    qunsetenv(kUserFactor);
+}
+
 bool restartedToFit(const QApplication &app, QWidget &mainWindow)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen || qEnvironmentVariableIsSet("CPUGPURANK_FITTED"))
+    if (!screen)
         return false;
     const double scale = scaleToFit(mainWindow.size(), expectedFrame(&mainWindow), screen->availableGeometry());
     if (scale >= 1.0)
         return false;
-    bool set = false;
-    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
-    if (!set || factor <= 0)
-        factor = 1.0;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment(); // the user's own by now
+    std::optional<QByteArray> userFactor;
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        userFactor = qgetenv("QT_SCALE_FACTOR");
+        environment.insert(QLatin1String(kUserFactor), QString::fromLocal8Bit(*userFactor));
+    }
+    const double factor = factorOr1(userFactor);
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(std::floor(factor * scale * 100) / 100));
-    environment.insert(QStringLiteral("CPUGPURANK_FITTED"), QStringLiteral("1"));
+    environment.insert(QLatin1String(kFitted), QStringLiteral("1"));
     QProcess again;
     again.setProgram(QCoreApplication::applicationFilePath());
     again.setArguments(app.arguments().mid(1));

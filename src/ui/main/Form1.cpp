@@ -153,7 +153,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
     setFont(songti(kPx10_5pt));
-    setFixedSize(743, 703);
+    setFixedSize(kClientSize);
     createControls();
     setTabOrderAsDesigned();
     letEnterPressButtons(this);

@@ -34,6 +34,8 @@ class Form1 final : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr QSize kClientSize{743, 703}; // 11145 x 10545 twips
+
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
     Q_DISABLE_COPY_MOVE(Form1)

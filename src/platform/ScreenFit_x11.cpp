@@ -1,0 +1,95 @@
+#include "platform/ScreenFit.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QLibraryInfo>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <optional>
+
+namespace {
+
+// Qt 6.4 takes Wayland where asked, or in a Wayland session other than GNOME's when its
+// plugin is installed; X11 otherwise.
+bool qtTakesX11()
+{
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    if (!asked.isEmpty())
+        return asked.startsWith("xcb");
+    if (qgetenv("XDG_SESSION_TYPE") != "wayland")
+        return true;
+    const QByteArray desktops = qgetenv("XDG_CURRENT_DESKTOP").toLower() + qgetenv("XDG_SESSION_DESKTOP").toLower();
+    if (desktops.contains("gnome"))
+        return true;
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
+}
+
+// The desktop's scale as Qt reads it: Xft.dpi of the resource database, 96 without one.
+double xftScale(Display *display)
+{
+    const char *resources = XResourceManagerString(display);
+    if (!resources)
+        return 1;
+    for (const QByteArray &line : QByteArray(resources).split('\n')) {
+        if (line.startsWith("Xft.dpi:")) {
+            bool ok = false;
+            const double dpi = line.mid(8).trimmed().toDouble(&ok);
+            return ok && dpi > 0 ? dpi / 96 : 1;
+        }
+    }
+    return 1;
+}
+
+std::optional<QRect> workArea(Display *display, Window root)
+{
+    const Atom cardinal = XA_CARDINAL;
+    const auto longs = [&](const char *name) {
+        Atom actualType = None;
+        int actualFormat = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char *data = nullptr;
+        std::vector<long> values;
+        if (XGetWindowProperty(display, root, XInternAtom(display, name, False), 0, 1024, False, cardinal, &actualType,
+                               &actualFormat, &count, &after, &data) == Success
+            && data && actualFormat == 32) {
+            const auto *first = reinterpret_cast<const long *>(data);
+            values.assign(first, first + count);
+        }
+        if (data)
+            XFree(data);
+        return values;
+    };
+    const std::vector<long> areas = longs("_NET_WORKAREA"); // x, y, width, height per desktop
+    const std::vector<long> current = longs("_NET_CURRENT_DESKTOP");
+    const std::size_t desktop = current.empty() ? 0 : std::size_t(current.front());
+    if (areas.size() < 4 * (desktop + 1))
+        return std::nullopt;
+    const long *a = areas.data() + 4 * desktop;
+    return QRect(int(a[0]), int(a[1]), int(a[2]), int(a[3]));
+}
+
+} // namespace
+
+std::optional<ScreenBeforeStart> primaryScreenBeforeStart()
+{
+    if (!qtTakesX11() || qtScalesByItsOwnVariables())
+        return std::nullopt;
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return std::nullopt;
+    const int screen = DefaultScreen(display);
+    const QRect whole(0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen));
+    ScreenBeforeStart found;
+    // without a window manager there is no work area: the whole screen is free
+    found.workArea = workArea(display, RootWindow(display, screen)).value_or(whole).intersected(whole);
+    found.devicePixelRatio = xftScale(display);
+    XCloseDisplay(display);
+    // A window manager tells its frame only once a window is mapped: a title bar and
+    // borders as large as the common ones stand in.
+    found.frame = QMargins(4, 30, 4, 4) * found.devicePixelRatio;
+    return found;
+}

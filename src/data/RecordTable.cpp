@@ -24,7 +24,7 @@ bool RecordTable::fill(QIODevice &list, int firstSlot, int count)
 {
     if (firstSlot < 1 || count < 0 || firstSlot + count - 1 > kLastSlot)
         return false;
-    const QString text = QString::fromUtf8(list.readAll());
+    QString text = QString::fromUtf8(list.readAll());
     QList<QStringView> lines = QStringView(text).split(u'\n');
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
@@ -36,7 +36,9 @@ bool RecordTable::fill(QIODevice &list, int firstSlot, int count)
         if (line.isEmpty())
             return false;
     }
+    // each record a view into the text kept here: one allocation, not 4734
+    m_lists.append(std::move(text));
     for (int k = 0; k < count; ++k)
-        m_slots[std::size_t(firstSlot + k)] = lines.at(k).toString();
+        m_slots[std::size_t(firstSlot + k)] = QString::fromRawData(lines.at(k).data(), lines.at(k).size());
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -17,6 +18,9 @@ public:
     static constexpr int kRecordCount = kCpuCount + kGpuCount; // 4734
     static constexpr int kLastSlot = 4736;
 
+    RecordTable() = default;
+    Q_DISABLE_COPY_MOVE(RecordTable) // the records point into the table's own copy of the lists
+
     // Fill from the built-in lists; false (and the list's slots left empty) when the
     // built-in list is damaged, which only a broken build can cause.
     bool FillCpuList();
@@ -31,5 +35,6 @@ public:
 private:
     bool fillFromResource(const QString &path, int firstSlot, int count);
 
+    QList<QString> m_lists; // the lists' text, which the records share rather than copy
     std::array<QString, kLastSlot + 1> m_slots;
 };

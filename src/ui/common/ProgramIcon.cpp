@@ -1,13 +1,33 @@
 #include "ui/common/ProgramIcon.h"
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+#include "ui/common/ProgramIconPixels.inc"
+
+} // namespace
+
 QPixmap programIconPixmap()
 {
-    // decoded once; every window shares it
-    static const QPixmap icon(QStringLiteral(":/icon/program_icon_48.png"));
+    // Built from its pixels, as written by tools/make_icon_pixels.py: an image reader
+    // would look through every image format plugin first, at start-up. Once; every window
+    // shares it.
+    static const QPixmap icon = [] {
+        QImage image(kIconPixels, kIconWidth, kIconHeight, kIconWidth, QImage::Format_Indexed8);
+        image.setColorTable(QList<QRgb>(std::begin(kIconColours), std::end(kIconColours)));
+        return QPixmap::fromImage(image);
+    }();
     return icon;
 }
 
-QIcon programIcon()
+namespace {
+
+QIcon withLargerRenderings()
 {
     static const QIcon icon = [] {
         QIcon all(programIconPixmap());
@@ -18,9 +38,23 @@ QIcon programIcon()
     return icon;
 }
 
+} // namespace
+
+QIcon programIcon()
+{
+    // A window's icon hands every size it has to the window system, each decoded before
+    // the window shows: the larger renderings only where a screen is dense enough to use them.
+    static const QIcon icon = [] {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        const bool dense = std::any_of(screens.begin(), screens.end(), [](const QScreen *s) { return s->devicePixelRatio() > 1; });
+        return dense ? withLargerRenderings() : QIcon(programIconPixmap());
+    }();
+    return icon;
+}
+
 QPixmap programIconPixmap(qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1.0)
         return programIconPixmap();
-    return programIcon().pixmap(QSize(48, 48), devicePixelRatio);
+    return withLargerRenderings().pixmap(QSize(48, 48), devicePixelRatio);
 }

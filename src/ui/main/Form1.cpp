@@ -555,7 +555,7 @@ void Form1::flushResultText()
     QTextCursor all(Text8->document());
     all.select(QTextCursor::Document);
     all.mergeBlockFormat(spacing);
-    m_table.applyTo(*Text8->document());
+    m_table.applyTo(*Text8);
 }
 
 // ---- quick queries

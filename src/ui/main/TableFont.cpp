@@ -8,9 +8,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 
 #include <cmath>
+#include <optional>
 
 QStringList tableFontCandidates()
 {
@@ -21,37 +23,41 @@ QStringList tableFontCandidates()
 
 bool keepsColumns(const QFont &font)
 {
+    // a figure, a letter, the bar and a Chinese character of the table: each loaded glyph
+    // costs start-up time, and a font keeps all or none of them in a fixed width
     const QFontMetricsF metrics(font);
     const qreal column = metrics.horizontalAdvance(u'0');
     if (column <= 0)
         return false;
-    for (const char16_t c : u"+-| .@CGabz9")
+    for (const char16_t c : u"|G")
         if (c && metrics.horizontalAdvance(QChar(c)) != column)
             return false;
-    for (const char16_t c : u"编硬件描述得分与比双卡移动版华硕")
-        if (c && metrics.horizontalAdvance(QChar(c)) != 2 * column)
-            return false;
-    return true;
+    return metrics.horizontalAdvance(u'编') == 2 * column;
 }
 
 namespace {
 
 constexpr qreal kTolerance = 0.01;
 
-QFont chosenFont(int pixelSize)
+// The first candidate installed, found by any name it carries: a Chinese desktop lists
+// Zen Hei as "文泉驿等宽正黑", and Qt 6.4 knows such names only once its font list is made.
+std::optional<QFont> firstCandidate(int pixelSize, qsizetype from = 0)
 {
-    // Found by any name it carries: a Chinese desktop lists Zen Hei as "文泉驿等宽正黑".
-    // Qt 6.4 knows those other names only once its font list is made.
     (void)QFontDatabase::families();
-    for (const QString &family : tableFontCandidates()) {
-        if (!QFontDatabase::hasFamily(family))
-            continue;
-        QFont font(family);
-        font.setPixelSize(pixelSize);
-        if (keepsColumns(font))
+    const QStringList candidates = tableFontCandidates();
+    for (qsizetype k = from; k < candidates.size(); ++k) {
+        if (QFontDatabase::hasFamily(candidates[k])) {
+            QFont font(candidates[k]);
+            font.setPixelSize(pixelSize);
             return font;
+        }
     }
-    // The fixed-pitch font, as large as fits the designed columns.
+    return std::nullopt;
+}
+
+// The fixed-pitch font, as large as fits the designed columns.
+QFont fixedFont(int pixelSize)
+{
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setKerning(false);
     for (int size = pixelSize; size > pixelSize / 2; --size) {
@@ -64,14 +70,39 @@ QFont chosenFont(int pixelSize)
 
 } // namespace
 
+// Measuring loads glyphs: the box is empty until the first table, so the font is measured
+// then (check()), not before the window first shows.
 TableLayout::TableLayout(int pixelSize)
     : m_pixelSize(pixelSize)
-    , m_font(chosenFont(pixelSize))
     , m_column(pixelSize / 2.0)
 {
-    m_ownColumns = keepsColumns(m_font) && QFontMetricsF(m_font).horizontalAdvance(u'0') == m_column;
-    if (m_ownColumns)
+    const std::optional<QFont> candidate = firstCandidate(pixelSize);
+    m_font = candidate ? *candidate : fixedFont(pixelSize);
+    m_checked = !candidate;
+    if (m_checked)
+        spaceTheFont();
+}
+
+void TableLayout::check() const
+{
+    if (m_checked)
         return;
+    m_checked = true;
+    // a font that is not what its name promised: the next candidate, or the fixed-pitch one
+    const QStringList candidates = tableFontCandidates();
+    for (std::optional<QFont> font = m_font; font; font = firstCandidate(m_pixelSize, candidates.indexOf(font->family()) + 1)) {
+        if (keepsColumns(*font) && QFontMetricsF(*font).horizontalAdvance(u'0') == m_column) {
+            m_font = *font;
+            m_ownColumns = true;
+            return;
+        }
+    }
+    m_font = fixedFont(m_pixelSize);
+    spaceTheFont();
+}
+
+void TableLayout::spaceTheFont() const
+{
     m_fontSpacing = spacingOf(u'0');
     if (std::abs(m_fontSpacing) > kTolerance)
         m_font.setLetterSpacing(QFont::AbsoluteSpacing, m_fontSpacing);
@@ -123,10 +154,14 @@ void setSpacing(QTextDocument &document, const QTextBlock &block, const QList<qr
 
 } // namespace
 
-void TableLayout::applyTo(QTextDocument &document) const
+void TableLayout::applyTo(QTextEdit &box) const
 {
+    check();
+    if (box.font() != m_font)
+        box.setFont(m_font);
     if (m_ownColumns)
         return;
+    QTextDocument &document = *box.document();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         QList<qreal> spacing(text.size());

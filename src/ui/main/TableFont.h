@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QStringList>
 
-class QTextDocument;
+class QTextEdit;
 
 // The result table lines up only where every Chinese character takes two columns and
 // every other character one. These are the families known to be so, in the order tried.
@@ -22,19 +22,24 @@ class TableLayout final
 public:
     explicit TableLayout(int pixelSize);
 
+    // The font as named; measured (and where it fails, replaced) at the first table.
     const QFont &font() const { return m_font; }
     int lineHeight() const { return m_pixelSize; } // as designed, whatever size the font is
 
-    // Spaces every run of characters whose own advance is not its columns.
-    void applyTo(QTextDocument &document) const;
+    // Gives the box the measured font and spaces every run of characters whose own
+    // advance is not its columns.
+    void applyTo(QTextEdit &box) const;
 
 private:
+    void check() const;
+    void spaceTheFont() const;
     qreal spacingOf(QChar c) const; // beyond what the font itself already adds
 
     int m_pixelSize;
-    QFont m_font;
-    qreal m_column = 0;
-    bool m_ownColumns = false; // the font's own advances are the columns
-    qreal m_fontSpacing = 0; // set on the font, right for ASCII
+    qreal m_column;
+    mutable QFont m_font;
+    mutable bool m_checked = false;
+    mutable bool m_ownColumns = false; // the font's own advances are the columns
+    mutable qreal m_fontSpacing = 0; // set on the font, right for ASCII
     mutable QHash<char16_t, qreal> m_spacing;
 };

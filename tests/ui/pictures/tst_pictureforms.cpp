@@ -39,6 +39,9 @@ void TstPictureForms::imagesAreExact()
     const QImage icon(QStringLiteral(":/icon/program_icon_48.png"));
     QCOMPARE(icon.format(), QImage::Format_Indexed8);
     QVERIFY(icon.colorCount() <= 256);
+    // the pixels the program builds its icon from are the PNG's (tools/make_icon_pixels.py)
+    QCOMPARE(programIconPixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             icon.convertToFormat(QImage::Format_ARGB32));
 }
 
 void TstPictureForms::windows_data()

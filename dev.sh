@@ -18,7 +18,7 @@ TEST_PACKAGES=(python3 libbenchmark-dev xvfb xauth xdotool openbox x11-utils fon
                clang libclang-rt-14-dev
                desktop-file-utils appstream lintian file dpkg-dev)
 # What the Windows build and its tests under Wine add.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine ninja-build xz-utils xclip nsis)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine64 wine ninja-build xz-utils xclip nsis imagemagick)
 
 install_missing() { # packages...
     local missing=() p

@@ -22,7 +22,15 @@ exe=$(find "$work" -name cpugpurank.exe | head -n1)
 "$wine64" "$exe" & pid=$!
 main=$(visible_window '^CPU/GPU性能天梯查询工具 V0\.99b4$') || fail "no main window"
 [ "$(xdotool getwindowpid "$main")" = "$pid" ] || fail "the window is another process's: the program started itself again"
-sleep 1 # the first size a window maps with may not be its last
+# the first size a window maps with may not be its last: wait until it holds still
+last= still=0
+settled() {
+    local now
+    now=$(xdotool getwindowgeometry "$main" 2>/dev/null | tr -d '\n')
+    if [ "$now" = "$last" ]; then still=$((still + 1)); else still=0 last=$now; fi
+    [ $still -ge 5 ]
+}
+until_true 60 settled || fail "the main window never holds still"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "the main window: ${WIDTH}x${HEIGHT} at $X,$Y on 1920x1080 at 144 dpi"
 [ "$WIDTH" -gt 743 ] || fail "the window is not scaled at all (${WIDTH} px wide): is the dpi read?"

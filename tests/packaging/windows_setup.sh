@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# The setup under Wine in a fresh prefix, as a Windows user meets it: DPI-aware; on Windows 7 it
-# refuses and changes nothing; a silent install puts the zip's files, byte for byte, under
+# The setup under Wine in a fresh prefix, as a Windows user meets it: DPI-aware; on Windows 7
+# and on Windows 10 1803 it refuses and changes nothing; a silent install puts the zip's files, byte for byte, under
 # Program Files with their notices, both shortcuts and a full uninstall entry; the
-# installed program starts and keeps its lock out of the home folder; a silent run while it
+# installed program starts, shows both its pictures and keeps its lock out of the home folder; a silent run while it
 # runs fails; a second install into another
 # folder replaces the first (one entry); the silent uninstall leaves nothing but the
 # user's own file.
 #   windows_setup.sh SETUP ZIP WINE64 VERSION DISPLAY_NAME     (on an X server)
 set -u
 setup=$1 zip=$2 wine64=$3 version=$4 name=$5
+. "$(dirname "$0")/../x_helpers.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 [ -f "$setup" ] || fail "no $setup: build the setup target first"
 # drawn by itself at 150 %, not stretched by Windows: its manifest says so
@@ -49,6 +50,16 @@ windows_version win7
 run "$setup" /S; rc=$?
 [ $rc -eq 3 ] || fail "on Windows 7 the silent setup ended with $rc, not 3"
 [ -e "$dir" ] && fail "on Windows 7 the setup installed files"
+# nor on a Windows 10 before 1809: 1803, build 17134, as Wine reports it without a Version
+"$wine64" reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1
+nt='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+"$wine64" reg add "$nt" /v CurrentVersion /d 10.0 /f >/dev/null 2>&1
+"$wine64" reg add "$nt" /v CurrentBuildNumber /d 17134 /f >/dev/null 2>&1
+"$wineserver" -k; "$wineserver" -w
+"$wine64" cmd /c ver 2>/dev/null | grep -q '10\.0\.17134' || fail "Wine does not report Windows 10 build 17134"
+run "$setup" /S; rc=$?
+[ $rc -eq 3 ] || fail "on Windows 10 1803 the silent setup ended with $rc, not 3"
+[ -e "$dir" ] && fail "on Windows 10 1803 the setup installed files"
 windows_version win10
 
 run "$setup" /S || fail "the silent install ended with $?"
@@ -73,18 +84,24 @@ size=$(entry EstimatedSize | sed 's/dword://')
 
 # the installed program, from its Program Files folder
 "$wine64" 'C:\Program Files\cpugpurank\cpugpurank.exe' & pid=$!
-main=
-for _ in $(seq 600); do
-    main=$(xdotool search --onlyvisible --name '^CPU/GPU性能天梯查询工具 V' 2>/dev/null | head -n1)
-    [ -n "$main" ] && break
-    sleep 0.1
+main=$(visible_window '^CPU/GPU性能天梯查询工具 V') || fail "the installed program shows no window"
+# its pictures show, read by the installed JPEG plugin
+[ -f "$dir/plugins/imageformats/qjpeg.dll" ] || fail "no JPEG plugin was installed"
+for key_title in "alt+g ^PUBG配置$" "alt+n ^作者的ThinkPADP53$"; do
+    focus "$main" || fail "the installed program's window did not take the focus"
+    xdotool key --clearmodifiers "${key_title%% *}"
+    picture=$(visible_window "${key_title#* }") || fail "${key_title%% *} opened no picture window"
+    until_true 30 shows_a_picture "$picture" || fail "the installed ${key_title#* } window shows no picture"
+    focus "$picture" && xdotool key --clearmodifiers Escape # Wine's foreground goes back with it
+    closed() { ! xdotool search --onlyvisible --name "${key_title#* }" >/dev/null 2>&1; }
+    until_true 30 closed || fail "Esc did not close the ${key_title#* } window"
 done
-[ -n "$main" ] || fail "the installed program shows no window"
 lock=$(find "$c/users" -name cpugpurank.lock)
 [ -n "$lock" ] || fail "the running program holds no lock file"
 [[ $lock == */Temp/* ]] || fail "the lock lies in $lock, not in the temporary folder"
 "$wine64" "$setup" /S && fail "a silent install replaced the files of a running copy"
-xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
+focus "$main" || fail "the installed program's window did not take the focus"
+xdotool key --clearmodifiers alt+q
 wait $pid; pid=
 "$wineserver" -w
 
@@ -99,7 +116,7 @@ run "$setup" /S '/D=C:\cpugpurank2' || fail "the second install ended with $?"
 # the quiet uninstall, as the uninstall list runs it; the user's own file stays
 echo "mine" >"$c/cpugpurank2/notes.txt"
 run 'C:\cpugpurank2\uninstall.exe' /S || fail "the uninstall ended with $?"
-for _ in $(seq 100); do [ -f "$c/cpugpurank2/cpugpurank.exe" ] || break; sleep 0.1; done
+until_true 30 test ! -f "$c/cpugpurank2/cpugpurank.exe"
 [ "$(cd "$c/cpugpurank2" && find . -mindepth 1)" = "./notes.txt" ] || fail "left behind: $(cd "$c/cpugpurank2" && find . -mindepth 1)"
 [ -e "$menu" ] || [ -e "$desktop" ] && fail "a shortcut is left"
 [ -z "$(entry DisplayName)" ] || fail "the uninstall entry is left"

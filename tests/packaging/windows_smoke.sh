@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The portable zip, unpacked on its own (no Qt or mingw folder on the path), run under
 # Wine's X11 driver on an X server: the main window appears, 本机CPU型号 reports the
-# processor that WMI names (as wmic reads it), a second copy brings it forward (restored
+# processor that WMI names (as wmic reads it), both picture windows show their pictures, a second copy brings it forward (restored
 # from minimised, out from behind its picture window), Alt+Q
 # ends the program with status 0. Then a copy killed
 # while Wine's server goes down leaves a lock naming the process id the next copy gets
@@ -33,11 +33,14 @@ exe=$(find "$work" -name cpugpurank.exe | head -n1)
 main=$(visible_window "$title_main") || fail "no main window"
 
 # the processor report: its text, copied from the box with Ctrl+C as Windows offers
-xdotool windowfocus --sync "$main" key --clearmodifiers alt+c
+focus "$main" || fail "the main window did not take the focus"
+xdotool key --clearmodifiers alt+c
 box=$(visible_window '^系统提示$') || fail "本机CPU型号 showed no message box"
 printf '' | xclip -selection clipboard
-xdotool windowfocus --sync "$box" key --clearmodifiers ctrl+c
-sleep 1
+focus "$box" || fail "the processor report did not take the focus"
+xdotool key --clearmodifiers ctrl+c
+copied() { [ -n "$(xclip -o -selection clipboard 2>/dev/null)" ]; }
+until_true 30 copied || fail "Ctrl+C copied nothing from the processor report"
 report=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
 echo "report: $report"
 # the name as Wine's own WMI client reads it (UTF-16 output)
@@ -45,40 +48,52 @@ expected=$("$wine64" wmic cpu get name 2>/dev/null | iconv -f UTF-16 -t UTF-8 | 
 [ -n "$expected" ] || fail "wmic named no processor"
 [[ $report == *"本机CPU型号："* ]] || fail "the box is not the processor report"
 [[ $report == *"$expected"* ]] || fail "the report does not name the processor ($expected)"
-xdotool windowfocus --sync "$box" key --clearmodifiers Return
+xdotool key --clearmodifiers Return
+
+# both pictures show, read by the JPEG plugin from the folder
+[ -f "$(dirname "$exe")/plugins/imageformats/qjpeg.dll" ] || fail "the zip has no JPEG plugin"
+focus "$main" || fail "the main window did not take the focus back"
+xdotool key --clearmodifiers alt+n
+notebook=$(visible_window '^作者的ThinkPADP53$') || fail "Alt+N opened no picture window"
+until_true 30 shows_a_picture "$notebook" || fail "the notebook window shows no picture"
+focus "$notebook" && xdotool key --clearmodifiers Escape
+gone() { ! xdotool search --onlyvisible --name '^作者的ThinkPADP53$' >/dev/null 2>&1; }
+until_true 30 gone || fail "Esc did not close the notebook window"
 
 # a second copy, started while a picture window has the focus, brings the first forward
-xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
+focus "$main" || fail "the main window did not take the focus back"
+xdotool key --clearmodifiers alt+g
 chart=$(visible_window '^PUBG配置$') || fail "Alt+G opened no picture window"
-for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$chart" ] && break; sleep 0.1; done
-[ "$(xdotool getwindowfocus)" = "$chart" ] || fail "the picture window did not take the focus"
+until_true 30 shows_a_picture "$chart" || fail "the chart window shows no picture"
+until_true 30 has_focus "$chart" || fail "the picture window did not take the focus"
 second_start() { # the second copy's refusal, answered
     "$wine64" "$exe" & second=$!; pids+=($second)
     refusal=$(visible_window '^CPU/GPU性能天梯查询工具$') || fail "the second copy showed no box"
-    xdotool windowfocus --sync "$refusal" key --clearmodifiers Return
+    focus "$refusal" || fail "the second copy's box did not take the focus"
+    xdotool key --clearmodifiers Return
     wait $second
 }
 second_start
-for _ in $(seq 100); do [ "$(xdotool getwindowfocus)" = "$main" ] && break; sleep 0.1; done
-[ "$(xdotool getwindowfocus)" = "$main" ] || fail "the running copy's window was not brought forward"
+until_true 30 has_focus "$main" || fail "the running copy's window was not brought forward"
 
 # a minimised running copy comes back restored (minimised through its system menu: Alt+Space, N)
 xdotool mousemove --window "$main" 400 40 click 1 # Wine's own foreground, not only the X focus
-sleep 0.5
+until_true 30 has_focus "$main" || fail "a click did not give the main window the focus"
+before=$(viewable_windows)
 xdotool key --clearmodifiers alt+space
-sleep 1
+menu_open() { [ "$(viewable_windows)" -gt "$before" ]; }
+until_true 30 menu_open || fail "Alt+Space opened no system menu"
 xdotool key --clearmodifiers n
 # Wine without a window manager draws a minimised window as a small bar at the bottom
 restored() { [ "$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" -ge 700 ]; }
-for _ in $(seq 50); do restored || break; sleep 0.1; done
-restored && fail "the main window did not minimise"
+minimised() { ! restored; }
+until_true 30 minimised || fail "the main window did not minimise"
 second_start
-for _ in $(seq 50); do restored && break; sleep 0.1; done
-restored || fail "the minimised running copy was not restored"
+until_true 30 restored || fail "the minimised running copy was not restored"
 
-xdotool windowfocus --sync "$main" key --clearmodifiers alt+q
-for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && fail "Alt+Q did not end the program"
+focus "$main" || fail "the restored window did not take the focus"
+xdotool key --clearmodifiers alt+q
+until_true 30 has_ended $pid || fail "Alt+Q did not end the program"
 wait $pid; rc=$?
 [ $rc -eq 0 ] || fail "the program ended with status $rc"
 

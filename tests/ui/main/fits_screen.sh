@@ -38,16 +38,18 @@ pids+=("$(xdotool getwindowpid "$main")") # only our own copies end with the tes
 within "$main" "the main window"
 [ "$WIDTH" -ge "${width%-*}" ] && [ "$WIDTH" -le "${width#*-}" ] \
     || fail "the main window is $WIDTH px wide, not $width: not the largest scale that fits"
-xdotool windowfocus --sync "$main" key --clearmodifiers alt+n
+focus "$main" || fail "the main window did not take the focus"
+xdotool key --clearmodifiers alt+n
 notebook=$(visible_window '^作者的ThinkPADP53$') || fail "Alt+N opened no notebook window"
 within "$notebook" "the notebook window"
 xdotool key --clearmodifiers Escape
 # 检查更新U, answered 是Y: the browser starts
-xdotool windowfocus --sync "$main" key --clearmodifiers alt+u
+focus "$main" || fail "the main window did not take the focus back"
+xdotool key --clearmodifiers alt+u
 prompt=$(visible_window '^系统提示$') || fail "Alt+U showed no update prompt"
-xdotool windowfocus --sync "$prompt" key --clearmodifiers alt+y
-for _ in $(seq 150); do [ -f "$XDG_RUNTIME_DIR/browser.env" ] && break; sleep 0.1; done
-[ -f "$XDG_RUNTIME_DIR/browser.env" ] || fail "the update prompt's Yes started no browser"
+focus "$prompt" || fail "the update prompt did not take the focus"
+xdotool key --clearmodifiers alt+y
+until_true 30 test -f "$XDG_RUNTIME_DIR/browser.env" || fail "the update prompt's Yes started no browser"
 grep '^CPUGPURANK_' "$XDG_RUNTIME_DIR/browser.env" && fail "the browser was started with the program's own variables"
 seen=$(sed -n 's/^QT_SCALE_FACTOR=//p' "$XDG_RUNTIME_DIR/browser.env")
 [ "$seen" = "${QT_SCALE_FACTOR:-}" ] || fail "the browser got QT_SCALE_FACTOR=$seen, not the user's ${QT_SCALE_FACTOR:-(none)}"

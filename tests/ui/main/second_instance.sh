@@ -20,21 +20,22 @@ fail() { echo "FAIL: $*"; exit 1; }
 bring_forward() {
     "$program" & first=$!; pids+=($first)
     main=$(window_of $first "$title_main") || fail "the first copy shows no main window"
-    xdotool windowfocus --sync "$main" key --clearmodifiers alt+g
+    focus "$main" || fail "the main window did not take the focus"
+    xdotool key --clearmodifiers alt+g
     chart=$(window_of $first '^PUBG配置$') || fail "Alt+G opened no picture window"
-    for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$chart" ] && break; sleep 0.1; done
+    until_true 30 has_focus "$chart" || fail "the picture window did not take the focus"
 
     "$program" & second=$!; pids+=($second)
     box=$(window_of $second "$title_box") || fail "the second copy shows no message box"
     xdotool search --all --pid $second --name "$title_main" >/dev/null 2>&1 && fail "the second copy shows a main window"
-    xdotool windowfocus --sync "$box" key --clearmodifiers Return
-    for _ in $(seq 100); do kill -0 $second 2>/dev/null || break; sleep 0.1; done
-    kill -0 $second 2>/dev/null && fail "the second copy did not end after OK"
+    focus "$box" || fail "the second copy's message box did not take the focus"
+    xdotool key --clearmodifiers Return
+    until_true 30 has_ended $second || fail "the second copy did not end after OK"
     wait $second; rc=$?
     [ $rc -eq 0 ] || fail "the second copy ended with $rc"
     kill -0 $first 2>/dev/null || fail "the first copy did not survive"
     window_of $first "$title_main" >/dev/null || fail "the first copy lost its window"
-    [ "$(xdotool getwindowfocus)" = "$main" ] || fail "the first copy's window was not brought forward"
+    until_true 30 has_focus "$main" || fail "the first copy's window was not brought forward"
 }
 bring_forward
 start_window_manager || fail "openbox did not start"

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTimer>
@@ -64,6 +66,7 @@ struct SeenBox
     QStringList buttons;
     QString defaultButton;
     QImage windowIcon;
+    bool selectable = false; // an address or a processor name can be copied
 };
 
 Platform::Button showAndPressEnter(Platform &platform, SeenBox &seen, const QString &text, Platform::Icon icon,
@@ -81,6 +84,8 @@ Platform::Button showAndPressEnter(Platform &platform, SeenBox &seen, const QStr
             seen.buttons.append(b->text());
         seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
         seen.windowIcon = box->windowIcon().pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32);
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        seen.selectable = label && (label->textInteractionFlags() & Qt::TextSelectableByMouse);
         QTest::keyClick(box, Qt::Key_Return);
     });
     return platform.messageBox(nullptr, text, QStringLiteral("系统提示"), icon, buttons, defaultButton);
@@ -424,6 +429,10 @@ void TstForm1Info::realMessageBoxesInTheSystemsLanguage()
 
     DesktopPlatform platform;
     const QImage icon = programIconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    // a style whose message boxes let nothing be selected by themselves, as Windows' own
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(QStringLiteral("Windows"));
+    const auto restoreStyle = qScopeGuard([&] { QApplication::setStyle(style); });
     SeenBox prompt;
     QCOMPARE(showAndPressEnter(platform, prompt, QStringLiteral("一\r\n二"), Platform::Icon::Information,
                                Platform::Buttons::YesNo, Platform::Button::No),
@@ -435,6 +444,7 @@ void TstForm1Info::realMessageBoxesInTheSystemsLanguage()
     QVERIFY(prompt.buttons.join(u' ').contains(u'是'));
     QVERIFY(prompt.defaultButton.contains(u'否'));
     QCOMPARE(prompt.windowIcon, icon);
+    QVERIFY(prompt.selectable);
 
     const QPair<Platform::Icon, QMessageBox::Icon> kinds[] = {{Platform::Icon::Error, QMessageBox::Critical},
                                                               {Platform::Icon::Exclamation, QMessageBox::Warning}};
@@ -445,6 +455,7 @@ void TstForm1Info::realMessageBoxesInTheSystemsLanguage()
         QCOMPARE(note.icon, shown);
         QCOMPARE(note.buttons, QStringList{QStringLiteral("确定")});
         QCOMPARE(note.defaultButton, QStringLiteral("确定"));
+        QVERIFY(note.selectable);
     }
 }
 

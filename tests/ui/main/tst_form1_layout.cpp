@@ -46,6 +46,8 @@ private Q_SLOTS:
     void framesCentredInsideTheWorkArea();
     void enterPressesTheFocusedButtonOnly();
     void typingOnAButtonGoesToTheMainField();
+    void scrollBarStaysSoTheTextNeverMoves();
+    void frameLineStopsAtItsCaption();
     void focusRingStandsOut();
     void fieldsHaveTheirOwnNames();
 };
@@ -457,6 +459,46 @@ void TstForm1Layout::typingOnAButtonGoesToTheMainField()
     f.find<QPushButton>("Command1")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(f.endCount, 1);
+}
+
+void TstForm1Layout::scrollBarStaysSoTheTextNeverMoves()
+{
+    FormFixture f;
+    f.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    QTextEdit *box = f.find<QTextEdit>("Text8");
+    QVERIFY(box->verticalScrollBar()->isVisible()); // empty as yet
+    const int width = box->viewport()->width();
+    for (const char *query : {"I7", "I3-4340"}) { // 30 rows, more than the box shows; then one
+        f.query(QLatin1String(query));
+        QVERIFY(box->verticalScrollBar()->isVisible());
+        QCOMPARE(box->viewport()->width(), width);
+    }
+}
+
+void TstForm1Layout::frameLineStopsAtItsCaption()
+{
+    FormFixture f;
+    f.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    for (const char *name : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
+        auto *frame = f.find<QGroupBox>(name);
+        const QImage image = frame->grab().toImage();
+        const QFontMetrics metrics(frame->font());
+        // the etched line's light row: lighter than the window, which no letter is
+        const int row = metrics.height() / 2 + 1;
+        const QColor line = frame->palette().color(QPalette::Light);
+        const auto lineAt = [&](int x) { return qAbs(qGray(image.pixel(x, row)) - qGray(line.rgb())) <= 2; };
+        const int captionEnd = 6 + metrics.horizontalAdvance(frame->title()) + 6;
+        int underCaption = 0;
+        for (int x = 9; x < captionEnd - 3; ++x)
+            underCaption += lineAt(x);
+        int beside = 0;
+        for (int x = captionEnd + 3; x < frame->width() - 6; ++x)
+            beside += lineAt(x);
+        QVERIFY2(underCaption == 0, name); // the caption stands in a gap of the line
+        QCOMPARE(beside, frame->width() - 9 - captionEnd);
+    }
 }
 
 void TstForm1Layout::focusRingStandsOut()

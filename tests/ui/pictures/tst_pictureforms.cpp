@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImageReader>
+#include <QPointer>
 #include <QPushButton>
 
 class TstPictureForms : public QObject
@@ -22,6 +23,8 @@ private Q_SLOTS:
     void okAltOAndCloseBoxClose();
     void reopenedIsBuiltAnew();
     void minimisedComesBack();
+    void behindComesForwardWithTheFocus();
+    void shrunkPictureFillsItsBox();
     void iconIsCrispAtEveryScale();
 };
 
@@ -180,6 +183,51 @@ void TstPictureForms::minimisedComesBack()
         QCOMPARE((f.form.get()->*form)(), shown);
         QVERIFY(!shown->isMinimized() && shown->isVisible());
     }
+}
+
+void TstPictureForms::behindComesForwardWithTheFocus()
+{
+    FormFixture f;
+    f.form->show();
+    f.form->Command5_Click();
+    QPointer<PictureForm> chart = f.form->Form2();
+    QTRY_COMPARE(QApplication::activeWindow(), chart.data());
+    // the user goes back to the main window: the chart lies behind it
+    f.form->raise();
+    f.form->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), f.form.get());
+    QTest::mouseClick(f.find<QPushButton>("Command5"), Qt::LeftButton); // PUBG配置表 once more
+    QTRY_COMPARE(QApplication::activeWindow(), chart.data());
+    QVERIFY(chart->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // and Esc closes it
+    QTRY_VERIFY(!chart);
+}
+
+// Where the notebook picture is shrunk to fit (CTest runs this on a small screen at 1.5),
+// it is drawn at the screen's pixel ratio: it fills its box exactly, its last pixels in view.
+void TstPictureForms::shrunkPictureFillsItsBox()
+{
+    PictureForm notebook(PictureForm::Kind::Notebook);
+    if (notebook.size() == QSize(602, 815))
+        QSKIP("the screen holds the picture as designed; tst_pictureforms_shrunk shrinks it");
+    notebook.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&notebook));
+    const qreal ratio = notebook.devicePixelRatioF();
+    const QPixmap shown = notebook.Picture1->pixmap();
+    const QSize box = notebook.Picture1->contentsRect().size();
+    QCOMPARE(shown.devicePixelRatio(), ratio);
+    QCOMPARE(shown.deviceIndependentSize().toSize(), box);
+    // the box's bottom right shows the picture's, not a part of a larger drawing
+    const QImage seen = notebook.Picture1->grab().toImage();
+    const QImage whole = QImage(QStringLiteral(":/pictures/notebook.jpg"))
+                             .scaled((QSizeF(box) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int differs = 0;
+    for (int k = 4; k < 14; ++k) {
+        const QPoint inBox = (QPointF(notebook.Picture1->contentsRect().bottomRight() - QPoint(k, k)) * ratio).toPoint();
+        const QPoint inPicture = (QPointF(box.width() - 1 - k, box.height() - 1 - k) * ratio).toPoint();
+        differs += qAbs(qGray(seen.pixel(inBox)) - qGray(whole.pixel(inPicture))) > 40;
+    }
+    QVERIFY2(differs <= 2, qPrintable(QString::number(differs)));
 }
 
 // Run at 1x and again with QT_SCALE_FACTOR=2: the icon is drawn for the screen's pixels.

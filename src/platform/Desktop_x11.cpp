@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "platform/XProperties.h" // Xlib: after every Qt header
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -17,37 +19,14 @@
 
 namespace {
 
-// One window property of the given type and item size (8 or 32 bits); empty when absent.
-// Xlib hands 32-bit items as longs.
-template <typename Item>
-std::vector<Item> property(Display *display, Window window, Atom name, Atom type)
-{
-    constexpr int format = sizeof(Item) == 1 ? 8 : 32;
-    Atom actualType = None;
-    int actualFormat = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char *data = nullptr;
-    std::vector<Item> items;
-    if (XGetWindowProperty(display, window, name, 0, 4096, False, type, &actualType, &actualFormat, &count, &after,
-                           &data) == Success
-        && data && actualFormat == format) {
-        const auto *first = reinterpret_cast<const Item *>(data);
-        items.assign(first, first + count);
-    }
-    if (data)
-        XFree(data);
-    return items;
-}
-
 std::vector<unsigned long> cardinals(Display *display, Window window, Atom name, Atom type)
 {
-    return property<unsigned long>(display, window, name, type);
+    return xProperty<unsigned long>(display, window, name, type);
 }
 
 QByteArray utf8Name(Display *display, Window window)
 {
-    const std::vector<char> name = property<char>(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+    const std::vector<char> name = xProperty<char>(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                                                   XInternAtom(display, "UTF8_STRING", False));
     return QByteArray(name.data(), qsizetype(name.size()));
 }

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include "platform/XProperties.h" // Xlib: after every Qt header
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -45,26 +47,10 @@ double xftScale(Display *display)
 
 std::optional<QRect> workArea(Display *display, Window root)
 {
-    const Atom cardinal = XA_CARDINAL;
-    const auto longs = [&](const char *name) {
-        Atom actualType = None;
-        int actualFormat = 0;
-        unsigned long count = 0;
-        unsigned long after = 0;
-        unsigned char *data = nullptr;
-        std::vector<long> values;
-        if (XGetWindowProperty(display, root, XInternAtom(display, name, False), 0, 1024, False, cardinal, &actualType,
-                               &actualFormat, &count, &after, &data) == Success
-            && data && actualFormat == 32) {
-            const auto *first = reinterpret_cast<const long *>(data);
-            values.assign(first, first + count);
-        }
-        if (data)
-            XFree(data);
-        return values;
-    };
-    const std::vector<long> areas = longs("_NET_WORKAREA"); // x, y, width, height per desktop
-    const std::vector<long> current = longs("_NET_CURRENT_DESKTOP");
+    // x, y, width, height for each desktop
+    const std::vector<long> areas = xProperty<long>(display, root, XInternAtom(display, "_NET_WORKAREA", False), XA_CARDINAL);
+    const std::vector<long> current =
+        xProperty<long>(display, root, XInternAtom(display, "_NET_CURRENT_DESKTOP", False), XA_CARDINAL);
     const std::size_t desktop = current.empty() ? 0 : std::size_t(current.front());
     if (areas.size() < 4 * (desktop + 1))
         return std::nullopt;

@@ -80,35 +80,34 @@ RecordSearch::Found RecordSearch::forgiving(const LaterQuery &q, QChar excluded,
 
 RecordSearch::Found RecordSearch::fullNames(const LaterQuery &q, QChar excluded, int lastSlot, int atMost)
 {
+    if (m_wordStarts.isEmpty())
+        m_wordStarts = WordStarts(m_asTyped);
+    using Forms = std::vector<std::shared_ptr<const FullNames::Form>>;
     const bool andMode = q.mode == MatchMode::And;
     // A form of one word, without a maker, that the forgiving reading looked for already
     // finds nothing more now. In AND mode it still narrows the other condition.
-    if (m_wordStarts.isEmpty())
-        m_wordStarts = WordStarts(m_asTyped);
     bool adds = false;
-    std::vector<std::shared_ptr<const FullNames::Form>> forms; // per condition, in q's order
-    std::vector<std::size_t> formsOf; // where each condition's forms begin in forms
-    const auto collect = [&](const Later &condition) {
-        formsOf.push_back(forms.size());
+    const auto collect = [&](const Later &condition, Forms &into) {
         for (FullNames::Form &form : FullNames::of(condition.normalised, condition.aliasesRead, m_wordStarts)) {
             const bool triedAlready = form.parts.size() == 1 && form.maker == FullNames::Maker::None
                 && condition.forgiving.contains(QString::fromStdString(form.parts.front()));
             adds |= !triedAlready;
             if (!triedAlready || andMode)
-                forms.push_back(std::make_shared<const FullNames::Form>(std::move(form)));
+                into.push_back(std::make_shared<const FullNames::Form>(std::move(form)));
         }
     };
+    Forms anyForms;
+    Forms andForms;
     for (const Later &condition : q.either)
-        collect(condition);
+        collect(condition, anyForms);
     if (andMode)
-        collect(q.andCondition);
-    formsOf.push_back(forms.size());
+        collect(q.andCondition, andForms);
     if (!adds)
         return {{}, q.mode, Reading::FullName};
-    const auto sought = [&](std::size_t from, std::size_t to) {
+
+    const auto sought = [&](const Forms &forms) {
         std::vector<QueryScan::Sought> terms;
-        for (std::size_t k = from; k < to; ++k) {
-            const std::shared_ptr<const FullNames::Form> &form = forms[k];
+        for (const std::shared_ptr<const FullNames::Form> &form : forms) {
             // each word of it must start a word of the description: its rarest start
             // gives the only slots to try
             std::span<const int> fewest;
@@ -128,10 +127,6 @@ RecordSearch::Found RecordSearch::fullNames(const LaterQuery &q, QChar excluded,
         }
         return terms;
     };
-    const std::size_t conditions = formsOf.size() - 1;
-    std::vector<QueryScan::Sought> any = sought(0, formsOf[andMode ? conditions - 1 : conditions]);
-    std::vector<QueryScan::Sought> andTerms =
-        andMode ? sought(formsOf[conditions - 1], formsOf[conditions]) : std::vector<QueryScan::Sought>{};
-    QueryScan scan(m_forgiving, q.mode, std::move(any), std::move(andTerms), excluded);
+    QueryScan scan(m_forgiving, q.mode, sought(anyForms), sought(andForms), excluded);
     return {hitsOf(scan, lastSlot, atMost), q.mode, Reading::FullName};
 }

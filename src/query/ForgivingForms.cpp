@@ -83,11 +83,6 @@ QString ForgivingForms::withAliasesRead(QStringView text)
     return out;
 }
 
-QStringList ForgivingForms::of(QStringView normalised)
-{
-    return of(normalised, withAliasesRead(normalised));
-}
-
 QStringList ForgivingForms::of(QStringView normalised, QStringView aliasesRead)
 {
     QStringList forms;

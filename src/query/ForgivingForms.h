@@ -22,9 +22,8 @@ QString withAliasesRead(QStringView normalised);
 
 // The forms a normalised condition takes in the forgiving pass, each without separators:
 // as written, then with its aliases read where that differs. A condition of separators
-// alone leaves an empty form, which the scan never finds.
-QStringList of(QStringView normalised);
-// The same, where the aliases were read already.
+// alone leaves an empty form, which the scan never finds. aliasesRead: withAliasesRead of
+// the condition, read once for every later reading.
 QStringList of(QStringView normalised, QStringView aliasesRead);
 
 } // namespace ForgivingForms

@@ -44,20 +44,8 @@ void raiseWindowOf(qint64 pid, const QString &windowTitle)
         return;
     if (IsIconic(search.found))
         ShowWindow(search.found, SW_RESTORE);
-    // As the box just answered goes, the system may give the foreground back to the window
-    // that had it before, a moment after it was handed on: ask until the window holds it
-    // (a second at most, while this copy is ending anyway).
-    int held = 0;
-    for (int tries = 0; tries < 40 && held < 3; ++tries) {
-        if (GetForegroundWindow() == search.found) {
-            ++held;
-        } else {
-            held = 0;
-            BringWindowToTop(search.found);
-            SetForegroundWindow(search.found);
-        }
-        Sleep(25);
-    }
+    BringWindowToTop(search.found);
+    SetForegroundWindow(search.found);
 }
 
 // The setup program checks for this mutex (as installers check an application's mutex)

@@ -6,40 +6,26 @@ namespace {
 
 using WrittenNames::Maker;
 using WrittenNames::MakerWord;
+using WrittenNames::Misspelling;
 
 constexpr auto kMarks = std::to_array<QStringView>({u"(R)", u"(TM)", u"®", u"™", u"(C)"});
-
-constexpr auto kWords = std::to_array<QStringView>({
-    // what a processor or a card is called
-    u"CPU", u"PROCESSOR", u"SERIES", u"GRAPHICS", u"GFX", u"SOCKET", u"@", u"AM2", u"AM2+", u"AM3", u"AM3+",
-    u"AM4", u"AM5", u"FM1", u"FM2", u"FM2+", u"TR4", u"STRX4", u"SP3",
-    // drivers, buses and companies (glxinfo, lspci)
-    u"MESA", u"DRI", u"PCIE", u"PCI", u"AGP", u"SSE2", u"CORPORATION", u"CORP", u"INC", u"COMPUTE",
-    // card makers and their series, as shops write them in Latin letters
-    u"ASUS", u"ROG", u"STRIX", u"TUF", u"DUAL", u"MSI", u"VENTUS", u"GAMING", u"ARMOR", u"GIGABYTE", u"AORUS",
-    u"WINDFORCE", u"EAGLE", u"ZOTAC", u"AMP", u"SAPPHIRE", u"NITRO+", u"PULSE", u"POWERCOLOR", u"XFX",
-    u"COLORFUL", u"IGAME", u"ULTRA", u"ADVANCED", u"VULCAN", u"NEPTUNE", u"GALAX", u"GALAXY", u"MAXSUN",
-    u"INNO3D", u"GAINWARD", u"PALIT", u"YESTON", u"EVGA", u"PNY", u"ASROCK", u"BIOSTAR", u"VGA", u"OC"});
-
-// Chinese is written without spaces: these come off wherever they stand in a word.
-constexpr auto kChineseNames = std::to_array<QStringView>({
-    u"七彩虹", u"影驰", u"华硕", u"微星", u"技嘉", u"索泰", u"蓝宝石", u"迪兰", u"讯景", u"铭瑄", u"映众",
-    u"耕升", u"盈通", u"华擎", u"映泰", u"英特尔", u"超威", u"英伟达", u"辉达", u"台式机", u"笔记本",
-    u"处理器", u"显卡", u"显存", u"盒装", u"散片"});
-
-constexpr auto kCountWords = std::to_array<QStringView>({
-    u"SINGLE", u"DUAL", u"TRIPLE", u"TRI", u"QUAD", u"SIX", u"HEXA", u"EIGHT", u"OCTA", u"TEN", u"TWELVE",
-    u"SIXTEEN", u"TWENTY-FOUR", u"THIRTY-TWO", u"SIXTY-FOUR"});
 
 constexpr auto kMakers = std::to_array<MakerWord>({
     {u"INTEL", Maker::Intel, true},
     {u"英特尔", Maker::Intel, true},
+    {u"因特尔", Maker::Intel, true},
+    {u"牙膏厂", Maker::Intel, true},
     {u"AMD", Maker::Amd, true},
-    {u"超威", Maker::Amd, true},
     {u"ATI", Maker::Amd, true},
+    {u"超威", Maker::Amd, true},
+    {u"农企", Maker::Amd, true},
+    {u"苏妈", Maker::Amd, true},
     {u"NVIDIA", Maker::Nvidia, true},
     {u"英伟达", Maker::Nvidia, true},
     {u"辉达", Maker::Nvidia, true},
+    {u"老黄", Maker::Nvidia, true},
+    {u"APPLE", Maker::Apple, true},
+    {u"苹果", Maker::Apple, true},
     {u"CELERON", Maker::Intel, false},
     {u"PENTIUM", Maker::Intel, false},
     {u"XEON", Maker::Intel, false},
@@ -72,18 +58,61 @@ constexpr auto kMakers = std::to_array<MakerWord>({
     {u"RTX", Maker::Nvidia, false},
 });
 
+constexpr auto kFormWords = std::to_array<QStringView>({u"移动版", u"MOBILE", u"MAX", u"Q", u"WITH", u"DESIGN"});
+constexpr auto kMobileFormWords = std::to_array<QStringView>({u"移动版", u"MOBILE", u"MAX", u"Q"});
+
+constexpr auto kVariantWords = std::to_array<QStringView>({
+    u"TI", u"SUPER", u"XT", u"XTX", u"XL", u"LE", u"GT", u"GTS", u"GTX", u"GS", u"GSO", u"GTO", u"SE", u"TE",
+    u"ULTRA", u"PRO", u"BOOST", u"X2", u"GX2", u"X", u"G", u"BLACK", u"EDITION", u"ANNIVERSARY", u"双卡"});
+constexpr auto kSpokenVariantWords = std::to_array<QStringView>({u"TI", u"SUPER", u"XT", u"XTX"});
+
+constexpr auto kDescriptiveWords = std::to_array<QStringView>({
+    u"GRAPHICS", u"EDITION", u"CHIPSET", u"ACCELERATOR", u"SERIES", u"SERIE", u"PROCESSOR", u"CPU", u"GPU", u"APU",
+    u"FAMILY", u"EXPRESS", u"IGP", u"WITH"});
+
+constexpr auto kUnits = std::to_array<QStringView>({
+    u"G", u"GB", u"MB", u"T", u"TB", u"GHZ", u"MHZ", u"HZ", u"W", u"NM", u"BIT", u"P", u"MAH", u"WH", u"MM"});
+constexpr auto kChineseUnits = std::to_array<QStringView>({
+    u"英寸", u"寸", u"核心", u"核", u"线程", u"代", u"年", u"款", u"元", u"瓦", u"兆", u"赫"});
+
+constexpr auto kLaptopWords = std::to_array<QStringView>({u"笔记本", u"游戏本", u"轻薄本", u"LAPTOP", u"NOTEBOOK"});
+
+constexpr auto kFamilyWords = std::to_array<QStringView>({u"SERIES", u"系列"});
+
+constexpr auto kMisspellings = std::to_array<Misspelling>({
+    {u"瑞龙", u"RYZEN"}, {u"睿龙", u"RYZEN"}, {u"锐龍", u"RYZEN"}, {u"酷锐", u"CORE"}, {u"酷瑞", u"CORE"},
+    {u"塞扬", u"CELERON"}, {u"志强", u"XEON"}, {u"宵龙", u"EPYC"}, {u"因特尔", u"INTEL"}, {u"英伟大", u"NVIDIA"},
+});
+
 } // namespace
 
 namespace WrittenNames {
 
 std::span<const QStringView> marks() { return kMarks; }
-std::span<const QStringView> words() { return kWords; }
-std::span<const QStringView> chineseNames() { return kChineseNames; }
-std::span<const QStringView> countWords() { return kCountWords; }
-QStringView chineseNumerals() { return u"零一二三四五六七八九十百两双"; }
 std::span<const MakerWord> makers() { return kMakers; }
+std::span<const QStringView> formWords() { return kFormWords; }
+std::span<const QStringView> mobileFormWords() { return kMobileFormWords; }
+std::span<const QStringView> variantWords() { return kVariantWords; }
+std::span<const QStringView> spokenVariantWords() { return kSpokenVariantWords; }
+std::span<const QStringView> descriptiveWords() { return kDescriptiveWords; }
+std::span<const QStringView> units() { return kUnits; }
+std::span<const QStringView> chineseUnits() { return kChineseUnits; }
+std::span<const QStringView> laptopWords() { return kLaptopWords; }
+std::span<const QStringView> familyWords() { return kFamilyWords; }
+std::span<const Misspelling> misspellings() { return kMisspellings; }
+
+Maker partNumberMaker(QStringView letter)
+{
+    if (letter == u"N")
+        return Maker::Nvidia;
+    if (letter == u"R")
+        return Maker::Amd;
+    return Maker::None;
+}
+
 QStringView laptopMark() { return u"M"; }
 QStringView laptopName() { return u"移动版"; }
-QStringView maxQ() { return u"MAX-Q"; }
+QStringView superMark() { return u"S"; }
+QStringView superName() { return u"SUPER"; }
 
 } // namespace WrittenNames

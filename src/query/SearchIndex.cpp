@@ -52,6 +52,9 @@ SearchIndex SearchIndex::withoutSeparators() const
 
 void SearchIndex::countBytes()
 {
+    m_longest = 0;
+    for (std::size_t k = 0; k + 1 < m_begin.size(); ++k)
+        m_longest = std::max(m_longest, m_begin[k + 1] - m_begin[k] - 1);
     m_byteCount.fill(0);
     for (const char c : m_text)
         ++m_byteCount[static_cast<unsigned char>(c)];
@@ -83,6 +86,12 @@ std::size_t SearchIndex::find(std::string_view needle, std::size_t from) const
         p = static_cast<const char *>(hit) + 1;
     }
     return std::string_view::npos;
+}
+
+bool SearchIndex::mayHold(std::string_view needle) const
+{
+    return needle.size() <= m_longest
+        && std::none_of(needle.begin(), needle.end(), [&](char c) { return m_byteCount[static_cast<unsigned char>(c)] == 0; });
 }
 
 int SearchIndex::slotAt(std::size_t offset) const

@@ -25,6 +25,9 @@ public:
     SearchIndex withoutSeparators() const;
 
     int lastSlot() const { return int(m_begin.size()) - 2; }
+    // Whether some description may hold needle: none does when it is longer than all of
+    // them or holds a byte that none has.
+    bool mayHold(std::string_view needle) const;
     std::string_view description(int slot) const
     {
         return std::string_view(m_text).substr(m_begin[std::size_t(slot)],
@@ -44,4 +47,5 @@ private:
     std::array<std::size_t, 256> m_byteCount{}; // how often each byte occurs in m_text
     std::vector<std::size_t> m_begin; // slot k spans [m_begin[k], m_begin[k + 1] - 1)
     std::vector<QChar> m_letters;
+    std::size_t m_longest = 0;
 };

@@ -1,7 +1,7 @@
 // Conditions and a category from the input, matched over the real record table; the
-// fast scan must agree with a plain per-record search, and every later reading (the
-// forgiving one, full names) must run on anything typed or pasted and list real slots in
-// order.
+// fast scan and the search as typed must agree with a plain per-record search, and every
+// later reading (the forgiving one, full names) must run on anything typed or pasted and
+// list real slots in order.
 #include "data/RecordTable.h"
 #include "data/ScoreRecord.h"
 #include "query/QueryScan.h"
@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 struct Table
@@ -46,19 +47,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QChar excluded = excludedLetter(category);
     QueryScan scan(table.index, c, excluded);
 
+    std::vector<int> plain; // the first 31 hits of the plain search
     int next = scan.nextHit(1, RecordTable::kRecordCount);
     for (int slot = 1; slot <= RecordTable::kRecordCount; ++slot) {
         const bool hit = plainHit(table.records[slot], c, excluded);
         if (hit != (next == slot))
             std::abort();
-        if (hit)
+        if (hit) {
             next = scan.nextHit(slot + 1, RecordTable::kRecordCount);
+            if (plain.size() < 31)
+                plain.push_back(slot);
+        }
     }
     if (next != 0)
         std::abort();
 
     static RecordSearch search(table.records);
     const RecordSearch::Found found = search.find(c, excluded, RecordTable::kRecordCount, 31);
+    // as typed, the search lists exactly what the plain scan does, its short cuts included
+    if (found.reading == RecordSearch::Reading::AsTyped && plain != found.hits)
+        std::abort();
     for (std::size_t k = 0; k < found.hits.size(); ++k) {
         const int slot = found.hits[k];
         if (slot < 1 || slot > RecordTable::kRecordCount || (k > 0 && slot <= found.hits[k - 1])

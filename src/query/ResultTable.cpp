@@ -31,19 +31,49 @@ QString readingNoteLine(RecordSearch::Reading reading)
     return {};
 }
 
-QString missLine()
+QString missLine(QChar excluded)
 {
+    if (excluded == u'C')
+        return QStringLiteral("注:没有匹配记录;榜单止于2020年初,较新的显卡两表均未收录。\r\n");
     return QStringLiteral("注:没有匹配记录;榜单止于2020年初,不含新型号;可只输数字如4790。\r\n");
+}
+
+QString newerNoteText(bool anyMarked)
+{
+    return QStringLiteral("注:榜单无匹配;下为Blender Open Data的CPU渲染分(2026-10快照)。\r\n")
+        + (anyMarked ? QStringLiteral("注:另一标尺,只可在本表内比较;编号带*的提交少于10次,误差较大。\r\n")
+                     : QStringLiteral("注:另一标尺,只可在本表内比较。\r\n"));
+}
+
+QString newerHeaderText()
+{
+    return frameLine()
+        + QStringLiteral("|编号 |较新的处理器                            |得分 |与 I7-  |\r\n")
+        + QStringLiteral("|     |                                        |     |4790K比%|\r\n")
+        + frameLine();
+}
+
+namespace {
+
+QString percentCell(double percent, const QLocale &locale)
+{
+    QLocale numbers = locale;
+    numbers.setNumberOptions(numbers.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return numbers.toString(percent, 'f', 2).rightJustified(8) + QLatin1Char('|');
+}
+
+} // namespace
+
+QString newerRowText(QStringView record, double score, double referenceScore, const QLocale &locale)
+{
+    return record + percentCell(score * 100.0 / referenceScore, locale) + QStringLiteral("\r\n");
 }
 
 QString percentageCell(QStringView record, const QLocale &locale)
 {
     if (ScoreRecord::listLetter(record) != u'C')
         return QStringLiteral("        |");
-    const double percent = ScoreRecord::scoreValue(record) * 100.0 / kReferenceScore;
-    QLocale numbers = locale;
-    numbers.setNumberOptions(numbers.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return numbers.toString(percent, 'f', 2).rightJustified(8) + QLatin1Char('|');
+    return percentCell(ScoreRecord::scoreValue(record) * 100.0 / kReferenceScore, locale);
 }
 
 QString rowText(QStringView record, const QLocale &locale)

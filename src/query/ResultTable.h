@@ -21,8 +21,16 @@ QString headerText();  // frame, the two header lines, frame
 QString readingNoteLine(RecordSearch::Reading reading);
 
 // The line under the header when no reading finds a record: why that may be, and what to
-// try (with its CR LF).
-QString missLine();
+// try (with its CR LF). Under the GPU category, newer graphics chips are in neither table.
+QString missLine(QChar excluded = QChar());
+
+// Where the lists find nothing and the newer processors something: two note lines saying
+// what the rows below are, and what their mark means where a row has one.
+QString newerNoteText(bool anyMarked);
+QString newerHeaderText(); // frame, the two header lines, frame
+// A newer processor's row: its record, then its exact score as a percentage of the
+// reference's, both on the newer table's own scale.
+QString newerRowText(QStringView record, double score, double referenceScore, const QLocale &locale = QLocale());
 
 // The record's score as a percentage of the reference, right-aligned before the closing
 // bar, in the locale's number format; eight spaces and a bar for a non-CPU record.

@@ -26,6 +26,16 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
     || fail "the copyright file is not machine-readable"
 grep -A1 '^Files: \*$' "$copyright" | grep -q '^Copyright:' && grep -q '^License: GPL-3.0-or-later$' "$copyright" \
     || fail "the copyright file does not name the program's licence"
+# each score source credited with its true terms: Blender Open Data is CC0, the lists' sources
+# grant no licence (the graphics list's MIT label was an error, its author said)
+grep -A2 '^Files: src/data/newer_cpu_list.tsv$' "$copyright" | grep -q '^License: CC0-1.0$' \
+    || fail "the copyright file does not give the newer table's CC0"
+for list in gpu cpu; do
+    grep -A3 "^Files: src/data/${list}_list.txt$" "$copyright" | grep -q '^License: public-benchmark-results$' \
+        || fail "the copyright file gives the $list list a licence its publisher never granted"
+done
+grep -q 'Blender Open Data.*CC0\|CC0.*Blender' "$root/fs/usr/share/doc/cpugpurank/DATA-SOURCES.md" \
+    || fail "DATA-SOURCES.md does not name the newer table's licence"
 if command -v lintian >/dev/null; then
     tags=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null | grep -i copyright)
     [ -z "$tags" ] || fail "lintian: $tags"

@@ -22,6 +22,9 @@ grep -q '^==== Qt: LGPL-3.0-only ====' "$notices" || fail "the notices lack Qt's
 grep -q 'GCC RUNTIME LIBRARY EXCEPTION' "$notices" || fail "the notices lack the GCC Runtime Library Exception"
 head -c 3 "$dir/DATA-SOURCES.txt" | grep -q $'\xef\xbb\xbf' && grep -q '致谢' "$dir/DATA-SOURCES.txt" \
     || fail "DATA-SOURCES.txt is not the Chinese-first UTF-8 text"
+grep -q 'Blender Open Data' "$dir/DATA-SOURCES.txt" && grep -q 'CC0' "$dir/DATA-SOURCES.txt" \
+    && ! grep -q 'published, MIT' "$dir/DATA-SOURCES.txt" \
+    || fail "DATA-SOURCES.txt does not tell each source's terms truly"
 shipped=$(cd "$dir" && find . -type f \( -iname '*.dll' -o -iname '*.qm' \) | sed 's|^\./||' | sort)
 [ -n "$shipped" ] || fail "no DLL in $dir"
 for f in $shipped; do

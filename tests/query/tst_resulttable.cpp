@@ -43,6 +43,7 @@ private Q_SLOTS:
     void groupingFollowsTheLocale();
     void gpuRowsLineUp();
     void tierMembership();
+    void newerRowsOnTheirOwnScale();
 };
 
 void TstResultTable::oneRowTable()
@@ -136,6 +137,18 @@ void TstResultTable::tierMembership()
     QVERIFY(!isTierMember(u"|G1   |x                                       | 9095|", tier2));
     QVERIFY(!isTierMember(u"|C91  |x                                       | 9095|", tier0));
     QVERIFY(!isTierMember(u"", tier0));
+}
+
+void TstResultTable::newerRowsOnTheirOwnScale()
+{
+    // the exact score against the 4790K's, not the rounded column nor the lists' i3-4340
+    const QString reference = QStringLiteral("|N455 |Intel Core i7-4790K@4.00GHz             |   76|");
+    QCOMPARE(newerRowText(reference, 75.98, 75.98), reference + QStringLiteral("  100.00|\r\n"));
+    const QString i5 = QStringLiteral("|N293 |Intel Core i5-12400F                    |  154|");
+    QCOMPARE(newerRowText(i5, 154.367, 75.98), i5 + QStringLiteral("  203.17|\r\n"));
+    QCOMPARE(newerRowText(i5, 3687.717, 75.98, QLocale::c()).right(11), QStringLiteral("4,853.54|\r\n"));
+    QCOMPARE(Cp936::width(newerHeaderText().section(QStringLiteral("\r\n"), 1, 1)), 63);
+    QCOMPARE(Cp936::width(newerHeaderText().section(QStringLiteral("\r\n"), 2, 2)), 63);
 }
 
 QTEST_APPLESS_MAIN(TstResultTable)

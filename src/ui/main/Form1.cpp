@@ -1,5 +1,7 @@
 #include "ui/main/Form1.h"
 
+#include <algorithm>
+
 #include "data/InfoTexts.h"
 #include "data/ReferenceTables.h"
 #include "data/Title.h"
@@ -489,23 +491,41 @@ void Form1::RunQuery()
         Text10->clear();
     }
     // one hit more than the table holds tells that the cap was reached
-    const RecordSearch::Found found =
-        m_search.find(c, excludedLetter(Opt_mark1), MAXrecn1, ResultTable::kMaxRows + 1);
+    const QChar excluded = excludedLetter(Opt_mark1);
+    const Lookup::Result found = m_lookup.find(c, excluded, MAXrecn1, ResultTable::kMaxRows + 1);
     BeginResultTable();
-    m_resultText.prepend(ResultTable::readingNoteLine(found.reading));
     ii = 0;
-    for (const int slot : found.hits) {
+    if (!found.lists.hits.empty()) {
+        m_resultText.prepend(ResultTable::readingNoteLine(found.lists.reading));
+        for (const int slot : found.lists.hits) {
+            if (ii >= ResultTable::kMaxRows) {
+                flushResultText(); // the note is read with the 30 rows in view
+                m_platform.messageBox(this, capNote(found.lists.mode), kPromptTitle, Platform::Icon::Exclamation);
+                break;
+            }
+            i = slot;
+            AppendResultRow();
+        }
+        return;
+    }
+    if (found.newer.hits.empty()) {
+        m_resultText += ResultTable::missLine(excluded);
+        m_resultPending = true;
+        return;
+    }
+    // the newer processors, on their own scale, as a second table under the lists' empty one
+    const NewerTable &newer = m_lookup.newerTable();
+    const std::size_t shown = std::min<std::size_t>(found.newer.hits.size(), ResultTable::kMaxRows);
+    const bool marked = std::any_of(found.newer.hits.begin(), found.newer.hits.begin() + std::ptrdiff_t(shown),
+                                    [&](int slot) { return newer.submissions(slot) < NewerTable::kFewSubmissions; });
+    m_resultText += ResultTable::newerNoteText(marked) + ResultTable::newerHeaderText();
+    for (const int slot : found.newer.hits) {
         if (ii >= ResultTable::kMaxRows) {
-            flushResultText(); // the note is read with the 30 rows in view
-            m_platform.messageBox(this, capNote(found.mode), kPromptTitle, Platform::Icon::Exclamation);
+            flushResultText();
+            m_platform.messageBox(this, capNote(found.newer.mode), kPromptTitle, Platform::Icon::Exclamation);
             break;
         }
-        i = slot;
-        AppendResultRow();
-    }
-    if (found.hits.empty()) {
-        m_resultText += ResultTable::missLine();
-        m_resultPending = true;
+        appendNewerRow(slot);
     }
 }
 
@@ -519,6 +539,16 @@ void Form1::AppendResultRow()
 {
     ++ii;
     m_resultText += ResultTable::rowText(RecList[i]);
+    if (ResultTable::frameFollowsRow(ii))
+        m_resultText += ResultTable::frameLine();
+    m_resultPending = true;
+}
+
+void Form1::appendNewerRow(int slot)
+{
+    ++ii;
+    const NewerTable &newer = m_lookup.newerTable();
+    m_resultText += ResultTable::newerRowText(newer.records()[slot], newer.score(slot), newer.referenceScore());
     if (ResultTable::frameFollowsRow(ii))
         m_resultText += ResultTable::frameLine();
     m_resultPending = true;

@@ -7,7 +7,7 @@
 // single-instance lock) goes through Platform, so tests can answer and record it.
 
 #include "data/RecordTable.h"
-#include "query/RecordSearch.h"
+#include "query/Lookup.h"
 #include "ui/main/TableFont.h"
 #include "ui/pictures/PictureForm.h"
 
@@ -132,12 +132,13 @@ private:
     void showPictureForm(QPointer<PictureForm> &form, PictureForm::Kind kind);
     // Text8 shows the table being built; rows are gathered and written in one go before
     // anything else can look at the box.
+    void appendNewerRow(int slot); // a row of the newer processors' table
     void setResultText(const QString &text);
     void flushResultText();
 
     Platform &m_platform;
     std::function<void()> m_endProgram;
-    RecordSearch m_search{RecList};
+    Lookup m_lookup{RecList};
     TableLayout m_table;
     QString m_resultText;
     bool m_resultPending = false;

@@ -29,6 +29,7 @@ private Q_SLOTS:
     void resetEmptiesFieldsButKeepsCategory();
     void boxShowsWhatWasWritten();
     void queryButtonRunsTheChosenCategory();
+    void newerProcessorsAsASecondTable();
 };
 
 void TstForm1Query::startUpState()
@@ -314,6 +315,39 @@ void TstForm1Query::queryButtonRunsTheChosenCategory()
     // the last record of the table is reached
     f.query(QStringLiteral("Chrome9 HCM"));
     QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("G1722")});
+}
+
+void TstForm1Query::newerProcessorsAsASecondTable()
+{
+    FormFixture f;
+    // typed, and as Windows writes it: the lists' empty table, two notes, the second table
+    for (const QString &name : {QStringLiteral("i5-12400F"), QStringLiteral("12th Gen Intel(R) Core(TM) i5-12400F")}) {
+        f.query(name);
+        const QStringList lines = f.lines();
+        QCOMPARE(lines.size(), 4 + 2 + 4 + 2);
+        QCOMPARE(lines.mid(0, 4).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), ResultTable::headerText());
+        QCOMPARE(lines.mid(4, 6).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+                 ResultTable::newerNoteText(false) + ResultTable::newerHeaderText());
+        QCOMPARE(lines[10], QStringLiteral("|N293 |Intel Core i5-12400F                    |  154|  203.17|"));
+        QCOMPARE(lines[11], kFrame);
+        QVERIFY(f.platform.messages.isEmpty());
+    }
+    // few submissions: the mark, and the note that says what it means
+    f.query(QStringLiteral("Apple M5 Max"));
+    QVERIFY2(f.lines().value(10).startsWith(u'|') && f.lines().value(10).mid(1, 5).trimmed().endsWith(u'*'),
+             qPrintable(f.lines().value(10)));
+    QCOMPARE(f.lines().value(5), ResultTable::newerNoteText(true).section(QStringLiteral("\r\n"), 1, 1));
+    for (const QString &line : ResultTable::newerNoteText(true).split(QStringLiteral("\r\n")) + ResultTable::newerHeaderText().split(QStringLiteral("\r\n")))
+        QVERIFY2(Cp936::width(line) <= 63, qPrintable(line));
+    // the GPU category has no newer table: its own miss line
+    QTest::mouseClick(f.find<QRadioButton>("Option3"), Qt::LeftButton);
+    QCOMPARE(f.form->resultText(), ResultTable::headerText() + ResultTable::missLine(u'C'));
+    QVERIFY(ResultTable::missLine(u'C') != ResultTable::missLine());
+    // a CPU the lists hold never shows the second table, even as Windows writes it
+    QTest::mouseClick(f.find<QRadioButton>("Option1"), Qt::LeftButton);
+    f.query(QStringLiteral("Intel(R) Core(TM) i7-4790K CPU @ 4.00GHz"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C316")});
+    QVERIFY(!f.form->resultText().contains(QStringLiteral("Blender")));
 }
 
 QTEST_MAIN(TstForm1Query)

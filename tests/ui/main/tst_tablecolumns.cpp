@@ -29,6 +29,7 @@ void TstTableColumns::barsLineUp_data()
     QTest::newRow("双卡 row") << QStringLiteral("r7 350双卡");
     QTest::newRow("a CPU under its note") << QStringLiteral("i3 4340");
     QTest::newRow("a miss") << QStringLiteral("RTX 3080");
+    QTest::newRow("the newer processors' table") << QStringLiteral("i5-12400F");
 }
 
 void TstTableColumns::barsLineUp()

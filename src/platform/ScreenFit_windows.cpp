@@ -1,4 +1,4 @@
-#include "platform/ScreenFit.h"
+#include "platform/ScreenFit_windows.h"
 
 #include <QByteArray>
 
@@ -49,17 +49,24 @@ std::optional<ScreenBeforeStart> primaryScreenBeforeStart()
     info.cbSize = sizeof(info);
     if (!primary || !GetMonitorInfoW(primary, &info))
         return std::nullopt;
-    ScreenBeforeStart found;
-    const RECT &work = info.rcWork;
-    found.workArea = QRect(int(work.left), int(work.top), int(work.right - work.left), int(work.bottom - work.top));
     const UINT dpi = dpiOf(primary);
-    found.devicePixelRatio = dpi / 96.0;
     // the frame of a titled window with a system menu and a minimise button, at that dpi
     using AdjustWindowRectExForDpi = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
     const auto adjust = lookUp<AdjustWindowRectExForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT window{0, 0, 100, 100};
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
-    if (adjust ? adjust(&window, style, FALSE, 0, dpi) : AdjustWindowRectEx(&window, style, FALSE, 0))
-        found.frame = QMargins(int(-window.left), int(-window.top), int(window.right - 100), int(window.bottom - 100));
+    if (!(adjust ? adjust(&window, style, FALSE, 0, dpi) : AdjustWindowRectEx(&window, style, FALSE, 0)))
+        window = RECT{0, 0, 100, 100};
+    return screenBeforeStart(info, dpi, window);
+}
+
+ScreenBeforeStart screenBeforeStart(const MONITORINFO &monitor, UINT dpi, const RECT &framed100)
+{
+    ScreenBeforeStart found;
+    // the work area, not the monitor: a window fitted to the monitor ends under the taskbar
+    const RECT &work = monitor.rcWork;
+    found.workArea = QRect(int(work.left), int(work.top), int(work.right - work.left), int(work.bottom - work.top));
+    found.devicePixelRatio = dpi / 96.0;
+    found.frame = QMargins(int(-framed100.left), int(-framed100.top), int(framed100.right - 100), int(framed100.bottom - 100));
     return found;
 }

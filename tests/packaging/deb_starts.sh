@@ -20,6 +20,15 @@ for f in usr/bin/cpugpurank usr/share/applications/cpugpurank.desktop usr/share/
          usr/share/doc/cpugpurank/DATA-SOURCES.md usr/share/doc/cpugpurank/copyright; do
     [ -e "$root/fs/$f" ] || fail "$f is not in the package"
 done
+# the menu entry's icon is one the package installs, found the way a menu looks it up
+icon=$(sed -n 's/^Icon=//p' "$root/fs/usr/share/applications/cpugpurank.desktop")
+[ -n "$icon" ] || fail "the desktop entry names no icon"
+case $icon in
+/*) [ -f "$root/fs$icon" ] || fail "the desktop entry's icon $icon is not in the package" ;;
+*) ls "$root"/fs/usr/share/icons/hicolor/*/apps/"$icon".png "$root"/fs/usr/share/icons/hicolor/scalable/apps/"$icon".svg \
+       "$root"/fs/usr/share/pixmaps/"$icon".png 2>/dev/null | grep -q . \
+       || fail "the desktop entry's Icon=$icon names no icon the package installs" ;;
+esac
 # the licence travels with the package, machine-readable
 copyright=$root/fs/usr/share/doc/cpugpurank/copyright
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' "$copyright" \

@@ -25,7 +25,12 @@ pid=
 cleanup() { [ -n "$pid" ] && kill -9 $pid 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 "$wine64" wineboot --init >/dev/null 2>&1
+"$wineserver" -w # the prefix is written once the server is done
 c=$WINEPREFIX/drive_c
+# the setup from drive C:, and no drive Z: for this machine's own files: the installed
+# program cannot reach the Qt build's folders, as on a user's Windows
+cp "$setup" "$c/setup.exe" && rm "$WINEPREFIX/dosdevices/z:" || fail "cannot prepare the drives"
+setup='C:\setup.exe'
 shortcut="CPU-GPU性能天梯查询工具.lnk"
 menu=$c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/$shortcut
 desktop=$c/users/Public/Desktop/$shortcut

@@ -68,6 +68,13 @@ void TstTableColumns::barsLineUp()
         QVERIFY2(layout->position().x() + line.naturalTextWidth() <= box->viewport()->width(), qPrintable(text));
     }
     QVERIFY(tableLines >= 4);
+    // and the figures and bars fit their columns: spaced into them, a figure of a wider font
+    // would overlap its neighbours while the bars still stood right (a proportional font's
+    // widest letters may not, which is why the package asks for a monospaced one)
+    const QFontMetricsF glyphs(box->font());
+    for (const QChar c : {QChar(u'0'), QChar(u'8'), QChar(u'|')})
+        QVERIFY2(glyphs.horizontalAdvance(c) <= column + 0.05, qPrintable(QStringLiteral("%1: %2 px").arg(c).arg(glyphs.horizontalAdvance(c))));
+    QVERIFY2(glyphs.horizontalAdvance(u'编') <= 2 * column + 0.05, qPrintable(QString::number(glyphs.horizontalAdvance(u'编'))));
     QCOMPARE(box->horizontalScrollBar()->maximum(), 0); // nothing hidden to the side
     QCOMPARE(box->toPlainText(), QString(f.form->resultText()).remove(u'\r')); // the text as written
 }

@@ -2,6 +2,8 @@
 
 #include "data/ScoreRecord.h"
 
+#include <algorithm>
+
 namespace ResultTable {
 
 QString frameLine()
@@ -43,6 +45,14 @@ QString newerNoteText(bool anyMarked)
     return QStringLiteral("注:榜单无匹配;下为Blender Open Data的CPU渲染分(2026-10快照)。\r\n")
         + (anyMarked ? QStringLiteral("注:另一标尺,只可在本表内比较;编号带*的提交少于10次,误差较大。\r\n")
                      : QStringLiteral("注:另一标尺,只可在本表内比较。\r\n"));
+}
+
+QString newerNoteText(const NewerTable &table, const std::vector<int> &slots)
+{
+    const auto shown = slots.begin() + std::ptrdiff_t(std::min<std::size_t>(slots.size(), kMaxRows));
+    return newerNoteText(std::any_of(slots.begin(), shown, [&](int slot) {
+        return table.submissions(slot) < NewerTable::kFewSubmissions;
+    }));
 }
 
 QString newerHeaderText()

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "data/NewerTable.h"
 #include "query/RecordSearch.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringView>
+
+#include <vector>
 
 // The text of the result table. Every line ends in CR LF; a row is the stored record
 // followed by a 9-character percentage cell, so each line spans 63 display columns.
@@ -27,6 +30,8 @@ QString missLine(QChar excluded = QChar());
 // Where the lists find nothing and the newer processors something: two note lines saying
 // what the rows below are, and what their mark means where a row has one.
 QString newerNoteText(bool anyMarked);
+// ... for the rows of table in slots that the table shows (the first kMaxRows).
+QString newerNoteText(const NewerTable &table, const std::vector<int> &slots);
 QString newerHeaderText(); // frame, the two header lines, frame
 // A newer processor's row: its record, then its exact score as a percentage of the
 // reference's, both on the newer table's own scale.

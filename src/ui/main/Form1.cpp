@@ -1,7 +1,5 @@
 #include "ui/main/Form1.h"
 
-#include <algorithm>
-
 #include "data/InfoTexts.h"
 #include "data/ReferenceTables.h"
 #include "data/Title.h"
@@ -514,11 +512,7 @@ void Form1::RunQuery()
         return;
     }
     // the newer processors, on their own scale, as a second table under the lists' empty one
-    const NewerTable &newer = m_lookup.newerTable();
-    const std::size_t shown = std::min<std::size_t>(found.newer.hits.size(), ResultTable::kMaxRows);
-    const bool marked = std::any_of(found.newer.hits.begin(), found.newer.hits.begin() + std::ptrdiff_t(shown),
-                                    [&](int slot) { return newer.submissions(slot) < NewerTable::kFewSubmissions; });
-    m_resultText += ResultTable::newerNoteText(marked) + ResultTable::newerHeaderText();
+    m_resultText += ResultTable::newerNoteText(m_lookup.newerTable(), found.newer.hits) + ResultTable::newerHeaderText();
     for (const int slot : found.newer.hits) {
         if (ii >= ResultTable::kMaxRows) {
             flushResultText();

@@ -77,11 +77,18 @@ constexpr auto kChineseUnits = std::to_array<QStringView>({
 
 constexpr auto kLaptopWords = std::to_array<QStringView>({u"笔记本", u"游戏本", u"轻薄本", u"LAPTOP", u"NOTEBOOK"});
 
+constexpr auto kGraphicsSeriesWords = std::to_array<QStringView>({u"GEFORCE", u"RTX", u"GTX", u"RADEON", u"RX", u"ARC"});
+
+constexpr auto kDesktopWords = std::to_array<QStringView>({u"台式", u"DESKTOP"});
+constexpr auto kWrittenFormWords = std::to_array<QStringView>({u"MAX"});
+
 constexpr auto kFamilyWords = std::to_array<QStringView>({u"SERIES", u"系列"});
 
 constexpr auto kMisspellings = std::to_array<Misspelling>({
     {u"瑞龙", u"RYZEN"}, {u"睿龙", u"RYZEN"}, {u"锐龍", u"RYZEN"}, {u"酷锐", u"CORE"}, {u"酷瑞", u"CORE"},
     {u"塞扬", u"CELERON"}, {u"志强", u"XEON"}, {u"宵龙", u"EPYC"}, {u"因特尔", u"INTEL"}, {u"英伟大", u"NVIDIA"},
+    // Intel's Chinese names of its graphics, longest first; a Chinese TITAN; a common miswriting
+    {u"超核芯显卡", u"UHD GRAPHICS"}, {u"核芯显卡", u"HD GRAPHICS"}, {u"泰坦", u"TITAN"}, {u"SUPPER", u"SUPER"},
 });
 
 } // namespace
@@ -98,6 +105,9 @@ std::span<const QStringView> descriptiveWords() { return kDescriptiveWords; }
 std::span<const QStringView> units() { return kUnits; }
 std::span<const QStringView> chineseUnits() { return kChineseUnits; }
 std::span<const QStringView> laptopWords() { return kLaptopWords; }
+std::span<const QStringView> desktopWords() { return kDesktopWords; }
+std::span<const QStringView> graphicsSeriesWords() { return kGraphicsSeriesWords; }
+std::span<const QStringView> writtenFormWords() { return kWrittenFormWords; }
 std::span<const QStringView> familyWords() { return kFamilyWords; }
 std::span<const Misspelling> misspellings() { return kMisspellings; }
 

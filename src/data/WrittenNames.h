@@ -46,8 +46,16 @@ std::span<const QStringView> descriptiveWords();
 std::span<const QStringView> units();
 std::span<const QStringView> chineseUnits();
 
-// Words saying the text names a laptop.
+// Words saying the text names a laptop, or a desktop computer.
 std::span<const QStringView> laptopWords();
+std::span<const QStringView> desktopWords();
+
+// Form words of a record that the text must write for it to be meant: a name without
+// "Max-Q" is not the Max-Q Design.
+std::span<const QStringView> writtenFormWords();
+
+// Written before a number, these say the text names a graphics chip ("RTX 4060", "Arc A770").
+std::span<const QStringView> graphicsSeriesWords();
 
 // A family's members: "Radeon R9 200 Series".
 std::span<const QStringView> familyWords();

@@ -20,6 +20,11 @@ using AsciiText::isDigit;
 constexpr auto isLetter = AsciiText::isCapital;
 constexpr auto isAsciiAlnum = AsciiText::isLetterOrDigit;
 
+bool number(const auto &token)
+{
+    return !token.cjk && isDigit(token.text.front());
+}
+
 bool isDigitOrPoint(char c)
 {
     return isDigit(c) || c == '.';
@@ -89,6 +94,12 @@ bool standsAsShortForm(std::string_view text, std::size_t at, std::size_t length
 {
     if (at > 0 && isAsciiAlnum(text[at - 1]))
         return false;
+    // "Radeon R9 200" keeps its R9
+    std::size_t before = at;
+    while (before > 0 && !isAsciiAlnum(text[before - 1]))
+        --before;
+    if (before >= 6 && text.substr(before - 6, 6) == "RADEON")
+        return false;
     std::size_t next = at + length;
     while (next < text.size() && ForgivingForms::isSeparator(char16_t(static_cast<unsigned char>(text[next]))))
         ++next;
@@ -121,6 +132,41 @@ std::string withNamesRead(std::string_view text, bool shortForms)
         copied = k + 1;
     }
     out.append(text.substr(copied));
+    return out;
+}
+
+// What some makers and tools write their own way: "w/ Radeon 760M Graphics" (not watts),
+// Qualcomm's "X1P-64-100" for the table's "X1P64100".
+std::string withWrittenFormsRead(std::string text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const bool wordStart = k == 0 || !isAsciiAlnum(text[k - 1]);
+        if (wordStart && text.compare(k, 2, "W/") == 0 && (k + 2 == text.size() || !isAsciiAlnum(text[k + 2]) || isLetter(text[k + 2]))) {
+            out += "WITH ";
+            ++k;
+            continue;
+        }
+        // letter, digit, letter, "-", two digits, "-", three digits
+        const auto shape = [&](std::size_t at, std::string_view pattern) {
+            if (at + pattern.size() > text.size())
+                return false;
+            for (std::size_t n = 0; n < pattern.size(); ++n) {
+                const char c = text[at + n];
+                if (!(pattern[n] == 'a' ? isLetter(c) : pattern[n] == '9' ? isDigit(c) : c == pattern[n]))
+                    return false;
+            }
+            const std::size_t end = at + pattern.size();
+            return end == text.size() || !isAsciiAlnum(text[end]);
+        };
+        if (wordStart && shape(k, "a9a-99-999")) {
+            out.append(text, k, 3).append(text, k + 4, 2).append(text, k + 7, 3);
+            k += 9;
+            continue;
+        }
+        out.push_back(text[k]);
+    }
     return out;
 }
 
@@ -224,6 +270,7 @@ FullName::FullName(QStringView normalised)
         }
         text = std::move(plain);
     }
+    text = withWrittenFormsRead(std::move(text));
     // the Chinese names and miswritings read in place; a short form in a second reading,
     // since "R9 290" is a Radeon as written
     text = withNamesRead(text, false);
@@ -325,8 +372,15 @@ FullName::FullName(QStringView normalised)
             m_read.emplace_back("MAX");
             m_read.emplace_back("Q");
         }
+        // memory the lists write as the variant: "GTX1060 3G" is the "GTX 1060 3GB"
+        if (!t.cjk && r.size() == 3 && isDigit(t.text.front()) && t.text.substr(r[1]) == "G")
+            m_read.push_back(std::string(t.text.substr(0, r[1])) + "GB");
+        else if (!t.cjk && r.size() == 2 && isDigit(t.text.front()) && n + 1 < m_tokens.size()
+                 && m_tokens[n + 1].closeToBefore && (m_tokens[n + 1].text == "G" || m_tokens[n + 1].text == "GB"))
+            m_read.push_back(std::string(t.text) + "GB");
     }
     m_laptop = ListVocabulary::isLaptopWord(m_text);
+    m_desktop = ListVocabulary::isDesktopWord(m_text);
     // which words the text writes, looked up by hash
     m_alignedText.reserve(m_aligned.size());
     for (const Aligned &a : m_aligned)
@@ -365,9 +419,19 @@ bool FullName::present(std::string_view word) const
 }
 
 // "8G", "3.20 GHz", "15.6英寸", "1470-1680MHz", "2200/3600 MHz", "6核"
+// "16+512", "8+256G", "16+1T": memory and storage, never a model
+bool FullName::plusJoined(std::size_t token) const
+{
+    const auto number = [&](std::size_t k) { return !m_tokens[k].cjk && isDigit(m_tokens[k].text.front()); };
+    return (token > 0 && m_tokens[token].separatorBefore == '+' && number(token - 1))
+        || (token + 1 < m_tokens.size() && m_tokens[token + 1].separatorBefore == '+' && number(token + 1));
+}
+
 bool FullName::isQuantity(std::size_t token, std::size_t from, std::size_t to) const
 {
     const Token &t = m_tokens[token];
+    if (from == 0 && number(t) && plusJoined(token))
+        return true;
     if (to < t.text.size()) {
         const std::string_view unit = lettersFrom(t.text, to);
         return !unit.empty() && to + unit.size() == t.text.size() && ListVocabulary::isUnit(unit);
@@ -443,14 +507,12 @@ bool FullName::stands(const ListVocabulary &lists, const Candidate &c, std::size
     if (quantityAt(token, c.from, c.to))
         return false;
     const std::string_view glued = lettersBefore(t.text, c.from);
-    const Maker partMaker = glued.size() == 1 ? partNumberMaker(glued.front()) : Maker::None;
+    const Maker partMaker = glued.size() == 1 && partNumberAt(token, c) ? partNumberMaker(glued.front()) : Maker::None;
     if (!glued.empty()) {
-        if (partMaker != Maker::None) {
-            if (record.maker != partMaker)
-                return false;
-        } else if (knownAt(lists, glued)) {
-            return false; // "T480" is no GTX 480
-        }
+        // letters glued before a number make it another thing's: "T480" is no GTX 480,
+        // "N200", "R7000" or "LGA1150" no Radeon; a board's part number names the maker
+        if (partMaker == Maker::None || record.maker != partMaker)
+            return false;
     }
     const std::string_view after = lettersFrom(t.text, c.to);
     if (!after.empty() && c.how != How::Family) {
@@ -482,11 +544,20 @@ bool FullName::stands(const ListVocabulary &lists, const Candidate &c, std::size
     case Before::MakerName:
         return !weak && (record.maker == Maker::None || record.maker == before.maker);
     case Before::Series:
-        if (!recordHas(words, 0, c.model, before.word))
-            return false; // "RX 6600" is no GeForce 6600
+        // "RX 6600" is no GeForce 6600; a long part number ("X1P64100") tells its record alone
+        if (!recordHas(words, 0, c.model, before.word) && !(words[c.model].digits >= 6 && words[c.model].digits < words[c.model].text.size()))
+            return false;
         return !weak || (c.model > 0 && words[c.model - 1U].text == before.word);
     }
     return false;
+}
+
+// "GV-N2070WF3-8GC": a maker's letter glued before the number inside a hyphenated part
+// number, with more of the part number after it
+bool FullName::partNumberAt(std::size_t token, const Candidate &c) const
+{
+    const Token &t = m_tokens[token];
+    return t.separatorBefore == '-' && c.to < t.text.size() && isLetter(t.text[c.to]);
 }
 
 bool FullName::knownAt(const ListVocabulary &lists, std::string_view letters) const
@@ -510,24 +581,51 @@ bool FullName::quantityAt(std::size_t token, std::size_t from, std::size_t to) c
 }
 
 bool FullName::settle(const ListVocabulary &lists, std::vector<Candidate> &candidates, std::size_t token,
-                      std::vector<int> &named) const
+                      std::vector<Won> &named) const
 {
     std::erase_if(candidates, [&](const Candidate &c) { return !stands(lists, c, token); });
     if (candidates.empty())
         return false;
-    // where the plain model is in the lists, its variants are not meant
+    // where the plain model is in the lists, its variants are not meant; nor a form the
+    // text would have to write (Max-Q)
     const auto plain = [&](const Candidate &c) {
-        if (c.how == How::Family)
-            return true;
         const std::span<const Word> words = lists.words(c.slot);
         for (std::size_t k = c.model + 1U; k < words.size(); ++k) {
-            if (words[k].has(ListVocabulary::Variant) && !present(words[k].text))
+            if (!present(words[k].text)
+                && ((words[k].has(ListVocabulary::Variant) && c.how != How::Family) || ListVocabulary::isWrittenForm(words[k].text)))
                 return false;
         }
         return true;
     };
     if (std::any_of(candidates.begin(), candidates.end(), plain))
         std::erase_if(candidates, [&](const Candidate &c) { return !plain(c); });
+    if (m_before.size() != m_tokens.size() || !m_before[token] || m_before[token]->kind != Before::MakerName) {
+        pickBest(lists, candidates, token, named);
+        return true;
+    }
+    // "AMD 3600": the Ryzen 5 3600 and the Sempron 3600+, each series its best
+    const auto series = [&](const Candidate &c) {
+        for (const Word &w : lists.words(c.slot)) {
+            if (ListVocabulary::makerWord(w.text) == Maker::None)
+                return w.text;
+        }
+        return std::string_view();
+    };
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [&](const Candidate &x, const Candidate &y) { return series(x) < series(y); });
+    for (std::size_t k = 0; k < candidates.size();) {
+        std::size_t end = k + 1;
+        while (end < candidates.size() && series(candidates[end]) == series(candidates[k]))
+            ++end;
+        pickBest(lists, std::span<const Candidate>(candidates).subspan(k, end - k), token, named);
+        k = end;
+    }
+    return true;
+}
+
+void FullName::pickBest(const ListVocabulary &lists, std::span<const Candidate> candidates, std::size_t token,
+                        std::vector<Won> &named) const
+{
     // how much of the text a record explains, and how little of its own it adds next to
     // what the text writes before the model
     const auto score = [&](const Candidate &c) {
@@ -555,7 +653,8 @@ bool FullName::settle(const ListVocabulary &lists, std::vector<Candidate> &candi
                     added += int(w.text.size());
             }
         }
-        return std::pair(explained + (m_laptop && mobile ? 1 : 0), -added);
+        const int kind = (m_laptop && mobile) || (m_desktop && !mobile) ? 1 : 0;
+        return std::pair(explained + kind, -added);
     };
     std::vector<std::pair<int, int>> &scores = m_scores; // reused place after place
     scores.clear();
@@ -564,14 +663,13 @@ bool FullName::settle(const ListVocabulary &lists, std::vector<Candidate> &candi
     const std::pair<int, int> best = *std::max_element(scores.begin(), scores.end());
     for (std::size_t k = 0; k < candidates.size(); ++k) {
         if (scores[k] == best)
-            named.push_back(candidates[k].slot);
+            named.push_back({candidates[k].slot, token, candidates[k].from, candidates[k].to});
     }
-    return true;
 }
 
-std::vector<int> FullName::named(const ListVocabulary &lists) const
+FullName::Named FullName::named(const ListVocabulary &lists) const
 {
-    std::vector<int> named;
+    std::vector<Won> named;
     // candidates with where their model stands: token, place, list letter
     struct Placed
     {
@@ -613,7 +711,8 @@ std::vector<int> FullName::named(const ListVocabulary &lists) const
     for (std::size_t n = 0; n < m_aligned.size(); ++n) {
         const Aligned &a = m_aligned[n];
         const Token &t = m_tokens[a.token];
-        if (a.from != 0 || a.token == 0 || !isDigit(t.text.front()) || m_tokens[a.token - 1].cjk
+        // a number, or a whole word that holds one ("APPLE M3")
+        if (a.from != 0 || a.token == 0 || (!isDigit(t.text.front()) && a.to != t.text.size()) || m_tokens[a.token - 1].cjk
             || (t.separatorBefore != '\0' && t.separatorBefore != '-' && t.separatorBefore != '_'))
             continue;
         spaced.assign(m_tokens[a.token - 1].text).append(" ").append(m_alignedText[n]);
@@ -707,7 +806,8 @@ std::vector<int> FullName::named(const ListVocabulary &lists) const
         });
         byLetter(extended, number.token);
     }
-    if (named.empty() && !m_hasNumber) {
+    Named result = contest(lists, named);
+    if (result.found.empty() && !m_hasNumber) {
         // "TITAN RTX", "Intel UHD": every word of a record without a number, two at least
         for (const int slot : lists.recordsWithoutModel()) {
             const std::span<const Word> words = lists.words(slot);
@@ -718,13 +818,40 @@ std::vector<int> FullName::named(const ListVocabulary &lists) const
                 held += here ? 1 : 0;
                 all &= here || ListVocabulary::makerWord(w.text) != Maker::None;
             }
-            if (all && held >= 2)
-                named.push_back(slot);
+            if (all && held >= 2) {
+                result.found.push_back(slot);
+                result.newerOwn |= lists.record(slot).letter == 'N';
+            }
         }
     }
-    std::sort(named.begin(), named.end());
-    named.erase(std::unique(named.begin(), named.end()), named.end());
-    return named;
+    std::sort(result.found.begin(), result.found.end());
+    result.found.erase(std::unique(result.found.begin(), result.found.end()), result.found.end());
+    return result;
+}
+
+FullName::Named FullName::contest(const ListVocabulary &lists, const std::vector<Won> &named)
+{
+    const auto newer = [&](const Won &w) { return lists.record(w.slot).letter == 'N'; };
+    const auto overlap = [](const Won &a, const Won &b) { return a.token == b.token && a.from < b.to && b.from < a.to; };
+    // of an old and a newer record read at one place, the one that reads less of it loses
+    const auto loses = [&](const Won &w) {
+        return std::any_of(named.begin(), named.end(), [&](const Won &o) {
+            return newer(o) != newer(w) && overlap(o, w) && o.to - o.from > w.to - w.from;
+        });
+    };
+    Named result;
+    std::vector<const Won *> kept;
+    for (const Won &w : named) {
+        if (!loses(w))
+            kept.push_back(&w);
+    }
+    for (const Won *w : kept) {
+        result.found.push_back(w->slot);
+        result.newerOwn |= newer(*w) && std::none_of(kept.begin(), kept.end(), [&](const Won *o) {
+            return !newer(*o) && overlap(*o, *w);
+        });
+    }
+    return result;
 }
 
 bool FullName::mentions(const ListVocabulary &lists, int slot) const

@@ -31,8 +31,15 @@ public:
     FullName(const FullName &) = delete; // the tokens are views into m_text
     FullName &operator=(const FullName &) = delete;
 
-    // The slots named, ascending.
-    std::vector<int> named(const ListVocabulary &lists) const;
+    struct Named
+    {
+        std::vector<int> found; // slots, ascending
+        // a newer row (list letter N) stands where no record of the lists does
+        bool newerOwn = false;
+    };
+    // Where an old and a newer record read the same place, the one that reads more of it
+    // wins: "7800X3D" is the newer 7800X3D, not the old 7800X.
+    Named named(const ListVocabulary &lists) const;
     // Whether the text writes a word of the record in slot (an AND condition narrows so).
     bool mentions(const ListVocabulary &lists, int slot) const;
 
@@ -77,9 +84,22 @@ private:
     bool stands(const ListVocabulary &lists, const Candidate &c, std::size_t token) const;
     bool quantityAt(std::size_t token, std::size_t from, std::size_t to) const; // isQuantity, once a place
     bool knownAt(const ListVocabulary &lists, std::string_view letters) const;  // lists.isKnown, once
-    // Keeps, of the candidates standing at one place of the text, the ones that explain most.
+    // A record named at a place of the text: a token, and the part of it its glue reads.
+    struct Won
+    {
+        int slot;
+        std::size_t token;
+        std::uint8_t from, to;
+    };
+    // Keeps, of the candidates standing at one place of the text, the ones that explain most;
+    // where only a maker stands before the number, the best of each series.
     bool settle(const ListVocabulary &lists, std::vector<Candidate> &candidates, std::size_t token,
-                std::vector<int> &named) const;
+                std::vector<Won> &named) const;
+    void pickBest(const ListVocabulary &lists, std::span<const Candidate> candidates, std::size_t token,
+                  std::vector<Won> &named) const;
+    bool partNumberAt(std::size_t token, const Candidate &c) const;
+    static Named contest(const ListVocabulary &lists, const std::vector<Won> &named);
+    bool plusJoined(std::size_t token) const;
 
     std::string m_text; // the text, then " | " and its names read where that differs
     std::vector<Token> m_tokens;
@@ -89,6 +109,7 @@ private:
     std::vector<std::string> m_read; // words read from marks ("RTX2070M": "移动版")
     std::vector<std::pair<std::size_t, Maker>> m_makers; // token, maker named there
     bool m_laptop = false;
+    bool m_desktop = false;
     bool m_hasNumber = false; // a run of three digits or more
     // what the candidates at one place share, worked out once
     mutable std::vector<std::optional<Before>> m_before;

@@ -198,6 +198,18 @@ bool ListVocabulary::isLaptopWord(std::string_view text)
     return std::any_of(all.begin(), all.end(), [&](const std::string &w) { return text.find(w) != std::string_view::npos; });
 }
 
+bool ListVocabulary::isDesktopWord(std::string_view text)
+{
+    static const std::vector<std::string> all = utf8(WrittenNames::desktopWords());
+    return std::any_of(all.begin(), all.end(), [&](const std::string &w) { return text.find(w) != std::string_view::npos; });
+}
+
+bool ListVocabulary::isWrittenForm(std::string_view word)
+{
+    static const std::vector<std::string> all = utf8(WrittenNames::writtenFormWords());
+    return holds(all, word);
+}
+
 std::uint16_t ListVocabulary::flagsFor(const Word &w)
 {
     std::uint16_t flags = 0;

@@ -95,6 +95,9 @@ public:
     static bool isDescriptive(std::string_view word);
     static bool isFamilyWord(std::string_view word);
     static bool isLaptopWord(std::string_view text);
+    static bool isDesktopWord(std::string_view text);
+    // A form word the text must write for the record to be meant: "MAX" of Max-Q.
+    static bool isWrittenForm(std::string_view word);
 
 private:
     static std::uint16_t flagsFor(const Word &w);

@@ -1,17 +1,97 @@
 #include "query/Lookup.h"
 
-Lookup::Result Lookup::find(const Conditions &normalised, QChar excluded, int lastSlot, int atMost)
+#include "data/WrittenNames.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+void addSorted(std::vector<int> &into, const std::vector<int> &slots)
 {
-    RecordSearch::Forms forms(normalised); // read once for both tables
-    Result result{m_lists.find(forms, excluded, lastSlot, atMost), {}};
-    if (!result.lists.hits.empty() || !takesNewer(excluded))
-        return result;
+    into.insert(into.end(), slots.begin(), slots.end());
+    std::sort(into.begin(), into.end());
+    into.erase(std::unique(into.begin(), into.end()), into.end());
+}
+
+void cut(std::vector<int> &slots, int atMost)
+{
+    if (int(slots.size()) > atMost)
+        slots.resize(std::size_t(atMost));
+}
+
+} // namespace
+
+bool Lookup::readNewer()
+{
     if (!m_newerRead) {
         m_newerRead = true;
         if (m_newerTable.fill())
-            m_newer = std::make_unique<RecordSearch>(m_newerTable.records());
+            m_search.addNewer(m_newerTable.records(), m_newerTable.count());
     }
-    if (m_newer)
-        result.newer = m_newer->find(forms, QChar(), m_newerTable.count(), atMost);
+    return !m_newerTable.isEmpty();
+}
+
+Lookup::Result Lookup::find(const Conditions &c, QChar excluded, int lastSlot, int atMost)
+{
+    using Reading = RecordSearch::Reading;
+    const MatchMode mode = chooseMatchMode(c);
+    Result result{{m_search.asTyped(c, excluded, lastSlot, atMost), {}, mode, Reading::AsTyped}, {}, {}, false};
+    // the parts read on their own: the query, or each condition of an OR query
+    std::vector<Conditions> parts;
+    if (mode == MatchMode::MainOnly || mode == MatchMode::And) {
+        parts.push_back(c);
+    } else {
+        for (const QString &condition : eitherConditions(c))
+            parts.push_back({condition});
+    }
+    // as specified wherever every condition is found in the lists as typed
+    bool asSpecified = !result.lists.hits.empty();
+    for (std::size_t k = 0; asSpecified && parts.size() > 1 && k < parts.size(); ++k)
+        asSpecified = !m_search.asTyped(parts[k], excluded, lastSlot, 1).empty();
+    if (asSpecified)
+        return result;
+
+    const bool withNewer = takesNewer(excluded) && readNewer();
+    std::vector<std::unique_ptr<RecordSearch::Forms>> forms;
+    std::vector<std::vector<int>> newerOf(parts.size());
+    bool newerShown = false;
+    result.lists.hits.clear();
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        forms.push_back(std::make_unique<RecordSearch::Forms>(parts[k]));
+        const RecordSearch::Found found = m_search.find(*forms.back(), excluded, lastSlot, atMost, withNewer);
+        addSorted(result.lists.hits, found.hits);
+        newerOf[k] = found.newer;
+        newerShown |= found.newerNamed;
+        const bool none = found.hits.empty() && found.newer.empty();
+        if (parts.size() == 1)
+            result.lists.reading = found.reading;
+        else if (none || found.reading != Reading::AsTyped)
+            result.notes.push_back({int(k), none ? std::nullopt : std::optional(found.reading)});
+    }
+    cut(result.lists.hits, atMost);
+    if (newerShown) {
+        // the newer table lists what the whole query finds in it, so that old and new compare
+        for (std::size_t k = 0; k < parts.size(); ++k)
+            addSorted(result.newer, newerOf[k].empty() ? m_search.findNewer(*forms[k], lastSlot, atMost) : newerOf[k]);
+        cut(result.newer, atMost);
+    }
+    if (result.lists.hits.empty() && result.newer.empty() && excluded != u'C')
+        result.namesGraphics = std::any_of(parts.begin(), parts.end(), [](const Conditions &p) {
+            return namesGraphicsChip(p.main) || namesGraphicsChip(p.andCondition);
+        });
     return result;
+}
+
+bool Lookup::namesGraphicsChip(QStringView normalised)
+{
+    static const QRegularExpression series = [] {
+        QStringList words;
+        for (const QStringView w : WrittenNames::graphicsSeriesWords())
+            words << w.toString();
+        return QRegularExpression(QStringLiteral("(?<![A-Z0-9])(?:%1)[ _-]*[A-Z]?[0-9]").arg(words.join(u'|')));
+    }();
+    return series.match(normalised).hasMatch();
 }

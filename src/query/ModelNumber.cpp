@@ -22,12 +22,10 @@ QString extractModelNumber(QStringView report)
     }
     if (start < 0)
         return {};
-    for (qsizetype end = start + 1; end < upper.size(); ++end) {
-        const QChar c = upper[end];
-        if (c == u'\r' || c == u'\n')
-            return {}; // the model number must end on its own line
-        if (c == u' ')
-            return end - start >= kMinimumLength ? report.sliced(start, end - start).toString() : QString();
-    }
-    return {};
+    // the model ends at a blank, or where its line ends: every Intel name since the 12th
+    // generation ends with it ("12th Gen Intel(R) Core(TM) i5-12400F")
+    qsizetype end = start + 1;
+    while (end < upper.size() && upper[end] != u' ' && upper[end] != u'\r' && upper[end] != u'\n')
+        ++end;
+    return end - start >= kMinimumLength ? report.sliced(start, end - start).toString() : QString();
 }

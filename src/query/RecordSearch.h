@@ -10,13 +10,19 @@
 
 class RecordTable;
 
-// Finds the records a query means: as typed, and only when that lists none at all, in the
-// forgiving reading of ForgivingForms, then in the reading of FullName. Whatever a query
-// finds in one reading is never touched by the next.
+// Finds the records a query means in one record space: the lists' slots, then, where a
+// newer table was added, its slots after them. Read as typed (the lists, then the newer
+// table); only when that lists none at all, in the forgiving reading of ForgivingForms over
+// both, then in the reading of FullName over both, where an old and a newer record compete
+// for the text they explain. Whatever a query finds in one reading is never touched by the
+// next.
 class RecordSearch final
 {
 public:
-    explicit RecordSearch(const RecordTable &table) : m_table(table) {}
+    explicit RecordSearch(const RecordTable &lists) : m_table(lists) {}
+
+    // Slots 1 to count of newer join the space after the lists' last slot.
+    void addNewer(const RecordTable &newer, int count);
 
     enum class Reading {
         AsTyped,
@@ -27,9 +33,12 @@ public:
 
     struct Found
     {
-        std::vector<int> hits; // slots, in order; no more than were asked for
+        std::vector<int> hits;  // the lists' slots, in order; no more than were asked for
+        std::vector<int> newer; // the newer table's own slots, likewise
         MatchMode mode = MatchMode::MainOnly;
         Reading reading = Reading::AsTyped; // the reading that found them
+        // some newer row answers in its own right, not only beside a processor of the lists
+        bool newerNamed = false;
     };
     // What the later readings look for in a query: made at their first need, and kept for
     // another table's search of the same query.
@@ -63,14 +72,30 @@ public:
     };
 
     // normalised: the conditions after normaliseConditions, the main one not empty;
-    // excluded: the list letter the category leaves out; records in slots 1 to lastSlot.
-    Found find(const Conditions &normalised, QChar excluded, int lastSlot, int atMost);
-    Found find(Forms &forms, QChar excluded, int lastSlot, int atMost);
+    // excluded: the list letter the category leaves out; the lists in slots 1 to lastSlot.
+    // withNewer: the newer table's records are searched too (never under the GPU category).
+    Found find(const Conditions &normalised, QChar excluded, int lastSlot, int atMost, bool withNewer = false);
+    Found find(Forms &forms, QChar excluded, int lastSlot, int atMost, bool withNewer = false);
+    // The query as typed in the lists alone, as specified.
+    std::vector<int> asTyped(const Conditions &normalised, QChar excluded, int lastSlot, int atMost);
+    // What the readings find in the newer table alone: the first that finds anything.
+    std::vector<int> findNewer(Forms &forms, int lastSlot, int atMost);
 
 private:
-    Found forgiving(Forms &q, QChar excluded, int lastSlot, int atMost);
-    Found fullNames(Forms &q, QChar excluded, int lastSlot, int atMost);
+    // The slots of the space a reading searches: the lists' and the newer table's.
+    struct Space
+    {
+        int lastSlot; // the lists'
+        bool lists, newer;
+    };
+    int m_newerCount = 0;
+    void prepareIndex(int lastSlot);
+    Found asTyped(const Conditions &c, QChar excluded, const Space &space, int atMost);
+    Found forgiving(Forms &q, QChar excluded, const Space &space, int atMost);
+    Found fullNames(Forms &q, QChar excluded, const Space &space, int atMost);
+    Found readings(Forms &forms, QChar excluded, const Space &space, int atMost);
     const RecordTable &m_table;
+    const RecordTable *m_newer = nullptr;
     SearchIndex m_asTyped;
     SearchIndex m_forgiving; // these two made at the first query that needs them
     ListVocabulary m_vocabulary;

@@ -40,25 +40,41 @@ QString missLine(QChar excluded)
     return QStringLiteral("注:没有匹配记录;榜单止于2020年初,不含新型号;可只输数字如4790。\r\n");
 }
 
-QString newerNoteText(bool anyMarked)
+QString conditionNoteLine(int field, std::optional<RecordSearch::Reading> reading)
 {
-    return QStringLiteral("注:榜单无匹配;下为Blender Open Data的CPU渲染分(2026-10快照)。\r\n")
+    const QString which = field == 0 ? QStringLiteral("主条件") : QStringLiteral("或条件%1").arg(field);
+    if (!reading)
+        return QStringLiteral("注:") + which + QStringLiteral("在两表中均无匹配记录。\r\n");
+    QString how;
+    switch (*reading) {
+    case RecordSearch::Reading::AsTyped: return {};
+    case RecordSearch::Reading::WithoutSeparators: how = QStringLiteral("忽略空格和连字符后"); break;
+    case RecordSearch::Reading::AliasesRead: how = QStringLiteral("按简称和中文名"); break;
+    case RecordSearch::Reading::FullName: how = QStringLiteral("略去商标主频等字样后"); break;
+    }
+    return QStringLiteral("注:") + which + QStringLiteral("照原样无匹配,以下含") + how + QStringLiteral("匹配的记录。\r\n");
+}
+
+QString newerNoteText(bool anyMarked, bool besideLists)
+{
+    return (besideLists ? QStringLiteral("注:含榜单外型号;下为Blender Open Data的CPU渲染分(2026-10快照)。\r\n")
+                        : QStringLiteral("注:榜单无匹配;下为Blender Open Data的CPU渲染分(2026-10快照)。\r\n"))
         + (anyMarked ? QStringLiteral("注:另一标尺,只可在本表内比较;编号带*的提交少于10次,误差较大。\r\n")
                      : QStringLiteral("注:另一标尺,只可在本表内比较。\r\n"));
 }
 
-QString newerNoteText(const NewerTable &table, const std::vector<int> &slots)
+QString newerNoteText(const NewerTable &table, const std::vector<int> &slots, bool besideLists)
 {
     const auto shown = slots.begin() + std::ptrdiff_t(std::min<std::size_t>(slots.size(), kMaxRows));
     return newerNoteText(std::any_of(slots.begin(), shown, [&](int slot) {
         return table.submissions(slot) < NewerTable::kFewSubmissions;
-    }));
+    }), besideLists);
 }
 
 QString newerHeaderText()
 {
     return frameLine()
-        + QStringLiteral("|编号 |较新的处理器                            |得分 |与 I7-  |\r\n")
+        + QStringLiteral("|编号 |Blender CPU渲染分(另一标尺)             |得分 |与 I7-  |\r\n")
         + QStringLiteral("|     |                                        |     |4790K比%|\r\n")
         + frameLine();
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // The text of the result table. Every line ends in CR LF; a row is the stored record
@@ -27,11 +28,15 @@ QString readingNoteLine(RecordSearch::Reading reading);
 // try (with its CR LF). Under the GPU category, newer graphics chips are in neither table.
 QString missLine(QChar excluded = QChar());
 
-// Where the lists find nothing and the newer processors something: two note lines saying
-// what the rows below are, and what their mark means where a row has one.
-QString newerNoteText(bool anyMarked);
+// A condition of an OR query read more kindly than typed, or found by no reading: which
+// one (0 the main condition, 1 to 4 the OR ones) and how (with its CR LF).
+QString conditionNoteLine(int field, std::optional<RecordSearch::Reading> reading);
+
+// Above the newer processors' table: two note lines saying what the rows below are, whether
+// the lists found nothing or only part of the query, and what a row's mark means.
+QString newerNoteText(bool anyMarked, bool besideLists = false);
 // ... for the rows of table in slots that the table shows (the first kMaxRows).
-QString newerNoteText(const NewerTable &table, const std::vector<int> &slots);
+QString newerNoteText(const NewerTable &table, const std::vector<int> &slots, bool besideLists = false);
 QString newerHeaderText(); // frame, the two header lines, frame
 // A newer processor's row: its record, then its exact score as a percentage of the
 // reference's, both on the newer table's own scale.

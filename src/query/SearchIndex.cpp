@@ -10,13 +10,20 @@
 
 SearchIndex::SearchIndex(const RecordTable &table, int lastSlot)
 {
-    m_begin.reserve(std::size_t(lastSlot) + 2);
-    m_letters.reserve(std::size_t(lastSlot) + 1);
-    m_text.reserve(std::size_t(lastSlot) * (ScoreRecord::kDescriptionColumns + 1));
     m_text.push_back('\n'); // slot 0, never a hit
     m_begin.push_back(0);
     m_letters.push_back(QChar());
-    for (int slot = 1; slot <= lastSlot; ++slot) {
+    m_begin.push_back(m_text.size());
+    append(table, lastSlot);
+}
+
+void SearchIndex::append(const RecordTable &table, int count)
+{
+    m_begin.pop_back(); // the end, which the new slots move
+    m_begin.reserve(m_begin.size() + std::size_t(count) + 1);
+    m_letters.reserve(m_letters.size() + std::size_t(count));
+    m_text.reserve(m_text.size() + std::size_t(count) * (ScoreRecord::kDescriptionColumns + 1));
+    for (int slot = 1; slot <= count; ++slot) {
         const QString &record = table[slot];
         m_begin.push_back(m_text.size());
         m_text += upperCaseInPlace(ScoreRecord::descriptionField(record)).toStdString();

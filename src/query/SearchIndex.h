@@ -20,6 +20,9 @@ public:
     SearchIndex() = default;
     SearchIndex(const RecordTable &table, int lastSlot);
 
+    // Slots 1 to count of another table, after the last slot: one record space to search.
+    void append(const RecordTable &table, int count);
+
     // The same descriptions with spaces, hyphens, underscores and dots taken out, for the
     // forgiving pass; slots stay as they are.
     SearchIndex withoutSeparators() const;

@@ -1,9 +1,10 @@
 // Conditions and a category from the input, matched over the real record table; the
-// fast scan and the search as typed must agree with a plain per-record search, and every
-// later reading (the forgiving one, full names) must run on anything typed or pasted and
-// list real slots in order.
+// fast scan and the lookup as typed must agree with a plain per-record search, and the
+// lookup over both tables (every later reading, OR conditions each on its own) must run on
+// anything typed or pasted and list real slots of each table in order.
 #include "data/RecordTable.h"
 #include "data/ScoreRecord.h"
+#include "query/Lookup.h"
 #include "query/QueryScan.h"
 #include "query/RecordSearch.h"
 #include "query/SearchIndex.h"
@@ -62,15 +63,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (next != 0)
         std::abort();
 
-    static RecordSearch search(table.records);
-    const RecordSearch::Found found = search.find(c, excluded, RecordTable::kRecordCount, 31);
-    // as typed, the search lists exactly what the plain scan does, its short cuts included
-    if (found.reading == RecordSearch::Reading::AsTyped && plain != found.hits)
+    // the lookup over both tables, each OR condition on its own
+    static Lookup lookup(table.records);
+    const Lookup::Result found = lookup.find(c, excluded, RecordTable::kRecordCount, 31);
+    // where every condition is found as typed, the lists' table is exactly the plain scan's
+    if (!plain.empty() && found.notes.empty() && found.newer.empty() && found.lists.reading == RecordSearch::Reading::AsTyped
+        && plain != found.lists.hits)
         std::abort();
-    for (std::size_t k = 0; k < found.hits.size(); ++k) {
-        const int slot = found.hits[k];
-        if (slot < 1 || slot > RecordTable::kRecordCount || (k > 0 && slot <= found.hits[k - 1])
+    if (plain.empty() && found.lists.reading == RecordSearch::Reading::AsTyped && found.notes.empty()
+        && !found.lists.hits.empty())
+        std::abort(); // nothing as typed, so something read it more kindly
+    for (std::size_t k = 0; k < found.lists.hits.size(); ++k) {
+        const int slot = found.lists.hits[k];
+        if (slot < 1 || slot > RecordTable::kRecordCount || (k > 0 && slot <= found.lists.hits[k - 1])
             || ScoreRecord::listLetter(table.records[slot]) == excluded)
+            std::abort();
+    }
+    if (!Lookup::takesNewer(excluded) && !found.newer.empty())
+        std::abort();
+    for (std::size_t k = 0; k < found.newer.size(); ++k) {
+        const int slot = found.newer[k];
+        if (slot < 1 || slot > lookup.newerTable().count() || (k > 0 && slot <= found.newer[k - 1]))
             std::abort();
     }
     return 0;

@@ -28,7 +28,8 @@ void TstModelNumber::extract_data()
     QTest::newRow("upper case") << QStringList{"INTEL CORE I5-8250U CPU @ 1.60GHZ"} << QStringLiteral("I5-8250U");
     QTest::newRow("AMD") << QStringList{"AMD Ryzen 7 3700X 8-Core Processor"} << QString();
     QTest::newRow("no processors") << QStringList{} << QString();
-    QTest::newRow("ends with the model") << QStringList{"Intel Core i7-9850H"} << QString();
+    QTest::newRow("ends with the model") << QStringList{"12th Gen Intel(R) Core(TM) i5-12400F"} << QStringLiteral("i5-12400F");
+    QTest::newRow("ends with five characters") << QStringList{"Core i3-12"} << QString();
     QTest::newRow("five characters") << QStringList{"Core i3-12 x"} << QString();
     QTest::newRow("six characters") << QStringList{"Core i3-123 x"} << QStringLiteral("i3-123");
     QTest::newRow("two identical") << QStringList{"Intel Core i9-9900K CPU @ 3.60GHz", "Intel Core i9-9900K CPU @ 3.60GHz"}
@@ -39,7 +40,7 @@ void TstModelNumber::extract_data()
     QTest::newRow("two markers in one name") << QStringList{"Intel i7-8809G with i5-class graphics"}
                                              << QStringLiteral("i7-8809G");
     // the model number ends on its own line, never in the next name
-    QTest::newRow("line ends first") << QStringList{"Intel Core i7-9850H", "Intel Core i7-9850H CPU"} << QString();
+    QTest::newRow("line ends first") << QStringList{"Intel Core i7-9850H", "Intel Core i5-8250U CPU"} << QStringLiteral("i7-9850H");
     QTest::newRow("marker at the very end") << QStringList{"Intel Core i7-"} << QString();
 }
 

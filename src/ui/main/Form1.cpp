@@ -493,30 +493,40 @@ void Form1::RunQuery()
     const Lookup::Result found = m_lookup.find(c, excluded, MAXrecn1, ResultTable::kMaxRows + 1);
     BeginResultTable();
     ii = 0;
-    if (!found.lists.hits.empty()) {
-        m_resultText.prepend(ResultTable::readingNoteLine(found.lists.reading));
-        for (const int slot : found.lists.hits) {
-            if (ii >= ResultTable::kMaxRows) {
-                flushResultText(); // the note is read with the 30 rows in view
-                m_platform.messageBox(this, capNote(found.lists.mode), kPromptTitle, Platform::Icon::Exclamation);
-                break;
-            }
-            i = slot;
-            AppendResultRow();
+    QString notes = found.lists.hits.empty() ? QString() : ResultTable::readingNoteLine(found.lists.reading);
+    for (const Lookup::ConditionNote &note : found.notes)
+        notes += ResultTable::conditionNoteLine(note.field, note.reading);
+    m_resultText.prepend(notes);
+    bool capped = false;
+    for (const int slot : found.lists.hits) {
+        if (ii >= ResultTable::kMaxRows) {
+            flushResultText(); // the note is read with the 30 rows in view
+            m_platform.messageBox(this, capNote(found.lists.mode), kPromptTitle, Platform::Icon::Exclamation);
+            capped = true;
+            break;
+        }
+        i = slot;
+        AppendResultRow();
+    }
+    if (found.newer.empty()) {
+        if (found.lists.hits.empty()) {
+            m_resultText += ResultTable::missLine(found.namesGraphics ? QChar(u'C') : excluded);
+            m_resultPending = true;
         }
         return;
     }
-    if (found.newer.hits.empty()) {
-        m_resultText += ResultTable::missLine(excluded);
-        m_resultPending = true;
-        return;
-    }
-    // the newer processors, on their own scale, as a second table under the lists' empty one
-    m_resultText += ResultTable::newerNoteText(m_lookup.newerTable(), found.newer.hits) + ResultTable::newerHeaderText();
-    for (const int slot : found.newer.hits) {
+    // the newer processors, on their own scale, as a second table under the lists' one
+    const bool besideLists = !found.lists.hits.empty();
+    if (ResultTable::closingLineNeeded(ii))
+        m_resultText += ResultTable::frameLine();
+    ii = 0;
+    m_resultText += ResultTable::newerNoteText(m_lookup.newerTable(), found.newer, besideLists)
+        + ResultTable::newerHeaderText();
+    for (const int slot : found.newer) {
         if (ii >= ResultTable::kMaxRows) {
             flushResultText();
-            m_platform.messageBox(this, capNote(found.newer.mode), kPromptTitle, Platform::Icon::Exclamation);
+            if (!capped) // one note a query is enough
+                m_platform.messageBox(this, capNote(found.lists.mode), kPromptTitle, Platform::Icon::Exclamation);
             break;
         }
         appendNewerRow(slot);
@@ -622,8 +632,16 @@ void Form1::Label2_Click(int index)
 
 void Form1::Command6_Click()
 {
-    const QString report = processorReport(m_platform.processorNames());
-    const QString model = extractModelNumber(report);
+    const QStringList names = m_platform.processorNames();
+    const QString report = processorReport(names);
+    QString model = extractModelNumber(report);
+    // no Core model to cut (AMD, Core Ultra, Apple, Snapdragon ...): the name as the system
+    // gives it, where some reading finds it; else the fields stay as the user left them
+    if (model.isEmpty() && !names.isEmpty()) {
+        const Lookup::Result found = m_lookup.find(normaliseConditions({names.constFirst()}), u'A', MAXrecn1, 1);
+        if (!found.lists.hits.empty() || !found.newer.empty())
+            model = names.constFirst();
+    }
     if (!model.isEmpty()) {
         Command3_Click();
         Text1->setText(model);

@@ -34,7 +34,7 @@ struct FormFixture
     {
         QStringList codes;
         for (const QString &line : form->resultText().split(QStringLiteral("\r\n"))) {
-            if (line.startsWith(u'|') && (line.at(1) == u'C' || line.at(1) == u'G'))
+            if (line.startsWith(u'|') && (line.at(1) == u'C' || line.at(1) == u'G' || line.at(1) == u'N'))
                 codes.append(line.mid(1, 5).trimmed());
         }
         return codes;

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void switchesToAllWithOneQuery();
     void mendedExtraction_data();
     void mendedExtraction();
+    void processorWithoutCoreModel_data();
+    void processorWithoutCoreModel();
     void aboutBox();
     void updatePromptNoAndEnter();
     void updatePromptYes();
@@ -117,9 +119,10 @@ void TstForm1Info::thisComputersProcessor()
 void TstForm1Info::noModelNumber_data()
 {
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("AMD") << QStringList{"AMD Ryzen 7 3700X 8-Core Processor"};
+    // no Core model to cut, and no reading finds the name: the fields stay as they were
+    QTest::newRow("in neither table") << QStringList{"Intel(R) Processor N200"};
     QTest::newRow("none at all") << QStringList{};
-    QTest::newRow("name ends with the model") << QStringList{"Intel Core i7-9850H"};
+    QTest::newRow("an engineering sample") << QStringList{"Genuine Intel(R) CPU 0000 @ 2.40GHz"};
     QTest::newRow("five characters") << QStringList{"Core i5-82 x"};
 }
 
@@ -187,8 +190,42 @@ void TstForm1Info::mendedExtraction_data()
     // two families: the earliest marker counts (a sum of positions would point elsewhere)
     QTest::newRow("two families") << QStringList{"Intel Core i9-9900K CPU @ 3.60GHz", "Intel Core i3-8100 CPU @ 3.60GHz"}
                                   << QStringLiteral("i9-9900K");
-    // the model number must end on its own line, not run into the next name
-    QTest::newRow("line ends first") << QStringList{"Intel Core i7-9850H", "Intel Core i7-9850H CPU"} << QString();
+    // the model number ends with its line, not in the next name
+    QTest::newRow("line ends first") << QStringList{"Intel Core i7-9850H", "Intel Core i5-8250U CPU"} << QStringLiteral("i7-9850H");
+}
+
+void TstForm1Info::processorWithoutCoreModel_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<QStringList>("codes");
+    QTest::newRow("Intel since the 12th generation") << QStringList{"12th Gen Intel(R) Core(TM) i5-12400F"}
+                                                     << QStringLiteral("i5-12400F") << QStringList{"N293"};
+    QTest::newRow("AMD, in the lists") << QStringList{"AMD Ryzen 7 3700X 8-Core Processor"}
+                                       << QStringLiteral("AMD Ryzen 7 3700X 8-Core Processor") << QStringList{"C57"};
+    QTest::newRow("Core Ultra") << QStringList{"Intel(R) Core(TM) Ultra 7 155H"} << QStringLiteral("Intel(R) Core(TM) Ultra 7 155H")
+                                << QStringList{"N302"};
+    QTest::newRow("Snapdragon") << QStringList{"Snapdragon(R) X Plus - X1P64100 - Qualcomm(R) Oryon(TM) CPU"}
+                                << QStringLiteral("Snapdragon(R) X Plus - X1P64100 - Qualcomm(R) Oryon(TM) CPU") << QStringList{"N218*"};
+}
+
+void TstForm1Info::processorWithoutCoreModel()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, main);
+    QFETCH(QStringList, codes);
+    FormFixture f;
+    f.text("Text2")->setText(QStringLiteral("old"));
+    QTest::mouseClick(f.find<QRadioButton>("Option3"), Qt::LeftButton);
+    f.platform.messages.clear();
+    f.platform.processors = names;
+    f.form->Command6_Click();
+    QCOMPARE(f.text("Text1")->text(), main);
+    QVERIFY(f.text("Text2")->text().isEmpty());
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+    QCOMPARE(f.rowCodes(), codes);
+    QCOMPARE(f.platform.messages.size(), 1); // the report, as for a Core model
+    QCOMPARE(f.platform.messages[0].text, QStringLiteral("本机CPU型号：\r\n") + names[0]);
 }
 
 void TstForm1Info::mendedExtraction()

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void boxShowsWhatWasWritten();
     void queryButtonRunsTheChosenCategory();
     void newerProcessorsAsASecondTable();
+    void oldAndNewerCompared();
 };
 
 void TstForm1Query::startUpState()
@@ -78,8 +79,11 @@ void TstForm1Query::readingNoteAboveMissLineUnder()
     f.query(QStringLiteral("Intel(R) Core(TM) i3-4340 CPU @ 3.60GHz"));
     QCOMPARE(f.form->resultText(), ResultTable::readingNoteLine(R::FullName) + ResultTable::headerText() + c914);
     // found no way: why, under the header, in the box and not in a box the typing waits for
-    f.query(QStringLiteral("RTX 3080"));
+    f.query(QStringLiteral("Intel N200"));
     QCOMPARE(f.form->resultText(), ResultTable::headerText() + ResultTable::missLine());
+    // a graphics chip newer than the lists: neither table has it, so no tip to type the number
+    f.query(QStringLiteral("RTX 3080"));
+    QCOMPARE(f.form->resultText(), ResultTable::headerText() + ResultTable::missLine(u'C'));
     QVERIFY(f.platform.messages.isEmpty());
     for (const QString &line : {ResultTable::missLine(), ResultTable::readingNoteLine(R::AliasesRead),
                                 ResultTable::readingNoteLine(R::FullName)})
@@ -339,15 +343,43 @@ void TstForm1Query::newerProcessorsAsASecondTable()
     QCOMPARE(f.lines().value(5), ResultTable::newerNoteText(true).section(QStringLiteral("\r\n"), 1, 1));
     for (const QString &line : ResultTable::newerNoteText(true).split(QStringLiteral("\r\n")) + ResultTable::newerHeaderText().split(QStringLiteral("\r\n")))
         QVERIFY2(Cp936::width(line) <= 63, qPrintable(line));
+    // ten submissions are enough: no mark, no note about marks
+    f.query(QStringLiteral("AMD EPYC 9654"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("N9")});
+    QCOMPARE(f.lines().value(5), ResultTable::newerNoteText(false).section(QStringLiteral("\r\n"), 1, 1));
     // the GPU category has no newer table: its own miss line
     QTest::mouseClick(f.find<QRadioButton>("Option3"), Qt::LeftButton);
     QCOMPARE(f.form->resultText(), ResultTable::headerText() + ResultTable::missLine(u'C'));
     QVERIFY(ResultTable::missLine(u'C') != ResultTable::missLine());
+    // under CPU as under ALL
+    QTest::mouseClick(f.find<QRadioButton>("Option2"), Qt::LeftButton);
+    f.query(QStringLiteral("i5-12400F"));
+    QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("N293")});
     // a CPU the lists hold never shows the second table, even as Windows writes it
     QTest::mouseClick(f.find<QRadioButton>("Option1"), Qt::LeftButton);
     f.query(QStringLiteral("Intel(R) Core(TM) i7-4790K CPU @ 4.00GHz"));
     QCOMPARE(f.rowCodes(), QStringList{QStringLiteral("C316")});
     QVERIFY(!f.form->resultText().contains(QStringLiteral("Blender")));
+}
+
+void TstForm1Query::oldAndNewerCompared()
+{
+    FormFixture f;
+    f.text("Text5")->setText(QStringLiteral("i5-12400F"));
+    f.query(QStringLiteral("i5-4460"));
+    const QStringList lines = f.lines();
+    // the lists' table as specified, closed; then the newer table with both, on its scale
+    QCOMPARE(lines.mid(0, 4).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), ResultTable::headerText());
+    QCOMPARE(f.rowCodes(), (QStringList{"C726", "C765", "C922", "N293", "N547*"}));
+    QCOMPARE(lines[7], kFrame);
+    QCOMPARE(lines.mid(8, 6).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+             ResultTable::newerNoteText(true, true) + ResultTable::newerHeaderText());
+    QCOMPARE(lines[15], QStringLiteral("|N547*|Intel Core i5-4460@3.20GHz              |   40|   52.50|"));
+    QCOMPARE(lines.constLast(), kFrame);
+    QVERIFY(ResultTable::newerNoteText(true, true) != ResultTable::newerNoteText(true)); // says truly why
+    for (const QString &line : lines)
+        QVERIFY2(Cp936::width(line) <= 63, qPrintable(line));
+    QVERIFY(f.platform.messages.isEmpty());
 }
 
 QTEST_MAIN(TstForm1Query)

@@ -1,5 +1,7 @@
 #include "platform/ScreenFit.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,4 +35,16 @@ bool qtScalesByItsOwnVariables()
             return true;
     }
     return qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING") && qEnvironmentVariableIntValue("QT_ENABLE_HIGHDPI_SCALING") == 0;
+}
+
+double scaleOfXResources(const QByteArray &resources)
+{
+    for (const QByteArray &line : resources.split('\n')) {
+        if (line.startsWith("Xft.dpi:")) {
+            bool ok = false;
+            const double dpi = line.mid(8).trimmed().toDouble(&ok);
+            return ok && dpi > 0 ? dpi / 96 : 1;
+        }
+    }
+    return 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 #include <QRect>
 #include <QSize>
@@ -26,6 +27,10 @@ std::optional<ScreenBeforeStart> primaryScreenBeforeStart();
 // frame included, in the work area, starting from the factor the user asked for: the
 // largest, floored to hundredths; userFactor itself where the window fits as it is.
 double fittingScaleFactor(QSize client, double userFactor, const ScreenBeforeStart &screen);
+
+// The desktop's scale as Qt reads it on X11: Xft.dpi of the resource database over 96, 1
+// without one.
+double scaleOfXResources(const QByteArray &resources);
 
 // True where variables of Qt's own (QT_SCREEN_SCALE_FACTORS ...) decide the scale.
 bool qtScalesByItsOwnVariables();

@@ -29,20 +29,10 @@ bool qtTakesX11()
     return platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
 }
 
-// The desktop's scale as Qt reads it: Xft.dpi of the resource database, 96 without one.
 double xftScale(Display *display)
 {
     const char *resources = XResourceManagerString(display);
-    if (!resources)
-        return 1;
-    for (const QByteArray &line : QByteArray(resources).split('\n')) {
-        if (line.startsWith("Xft.dpi:")) {
-            bool ok = false;
-            const double dpi = line.mid(8).trimmed().toDouble(&ok);
-            return ok && dpi > 0 ? dpi / 96 : 1;
-        }
-    }
-    return 1;
+    return resources ? scaleOfXResources(resources) : 1;
 }
 
 std::optional<QRect> workArea(Display *display, Window root)

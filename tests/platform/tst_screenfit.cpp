@@ -10,6 +10,8 @@ class TstScreenFit : public QObject
 private Q_SLOTS:
     void factor_data();
     void factor();
+    void desktopScale_data();
+    void desktopScale();
 };
 
 void TstScreenFit::factor_data()
@@ -36,6 +38,27 @@ void TstScreenFit::factor()
     QFETCH(double, userFactor);
     QFETCH(double, factor);
     QCOMPARE(fittingScaleFactor({743, 703}, userFactor, {workArea, pixelRatio, frame}), factor);
+}
+
+void TstScreenFit::desktopScale_data()
+{
+    QTest::addColumn<QByteArray>("resources");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("factor"); // on a 1366 x 768 laptop above a 32-pixel panel
+    QTest::newRow("96 dpi is 100 %") << QByteArray("Xft.antialias:\t1\nXft.dpi:\t96\n") << 1.0 << 0.99;
+    QTest::newRow("144 dpi is 150 %") << QByteArray("Xft.dpi: 144\nXft.hinting:\t1\n") << 1.5 << 0.64;
+    QTest::newRow("none, or not a number") << QByteArray("Xft.dpi:\tlarge\n") << 1.0 << 0.99;
+}
+
+// The scale the program starts at for the desktop's Xft.dpi, before Qt starts.
+void TstScreenFit::desktopScale()
+{
+    QFETCH(QByteArray, resources);
+    QFETCH(double, ratio);
+    QFETCH(double, factor);
+    const double read = scaleOfXResources(resources);
+    QCOMPARE(read, ratio);
+    QCOMPARE(fittingScaleFactor({743, 703}, 1.0, {QRect(0, 0, 1366, 736), read, QMargins(4, 30, 4, 4) * read}), factor);
 }
 
 QTEST_APPLESS_MAIN(TstScreenFit)

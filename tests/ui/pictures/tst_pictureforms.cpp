@@ -204,7 +204,8 @@ void TstPictureForms::behindComesForwardWithTheFocus()
 }
 
 // Where the notebook picture is shrunk to fit (CTest runs this on a small screen at 1.5),
-// it is drawn at the screen's pixel ratio: it fills its box exactly, its last pixels in view.
+// it is drawn at the screen's pixel ratio: it fills its box exactly, its last pixels in view,
+// and the button stays in the window.
 void TstPictureForms::shrunkPictureFillsItsBox()
 {
     PictureForm notebook(PictureForm::Kind::Notebook);
@@ -228,6 +229,9 @@ void TstPictureForms::shrunkPictureFillsItsBox()
         differs += qAbs(qGray(seen.pixel(inBox)) - qGray(whole.pixel(inPicture))) > 40;
     }
     QVERIFY2(differs <= 2, qPrintable(QString::number(differs)));
+    // and its 确定 moved up with it: inside the window, under the picture
+    QVERIFY(notebook.rect().contains(notebook.Command1->geometry()));
+    QVERIFY(notebook.Command1->geometry().top() > notebook.Picture1->geometry().bottom());
 }
 
 // Run at 1x and again with QT_SCALE_FACTOR=2: the icon is drawn for the screen's pixels.

@@ -26,6 +26,9 @@ constexpr auto kMakers = std::to_array<MakerWord>({
     {u"老黄", Maker::Nvidia, true},
     {u"APPLE", Maker::Apple, true},
     {u"苹果", Maker::Apple, true},
+    {u"MACBOOK", Maker::Apple, true}, // the computers that carry its name
+    {u"IMAC", Maker::Apple, true},
+    {u"MAC", Maker::Apple, true},
     {u"CELERON", Maker::Intel, false},
     {u"PENTIUM", Maker::Intel, false},
     {u"XEON", Maker::Intel, false},

@@ -135,32 +135,34 @@ std::string withNamesRead(std::string_view text, bool shortForms)
     return out;
 }
 
+// Whether text holds a whole word of pattern's shape at `at`: "a" a letter, "9" a digit,
+// anything else itself.
+bool wordOfShape(std::string_view text, std::size_t at, std::string_view pattern)
+{
+    if (at + pattern.size() > text.size() || (at > 0 && isAsciiAlnum(text[at - 1])))
+        return false;
+    for (std::size_t n = 0; n < pattern.size(); ++n) {
+        const char c = text[at + n];
+        if (!(pattern[n] == 'a' ? isLetter(c) : pattern[n] == '9' ? isDigit(c) : c == pattern[n]))
+            return false;
+    }
+    return at + pattern.size() == text.size() || !isAsciiAlnum(text[at + pattern.size()]);
+}
+
 // What some makers and tools write their own way: "w/ Radeon 760M Graphics" (not watts),
 // Qualcomm's "X1P-64-100" for the table's "X1P64100".
-std::string withWrittenFormsRead(std::string text)
+std::string withWrittenFormsRead(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + 8);
     for (std::size_t k = 0; k < text.size(); ++k) {
-        const bool wordStart = k == 0 || !isAsciiAlnum(text[k - 1]);
-        if (wordStart && text.compare(k, 2, "W/") == 0 && (k + 2 == text.size() || !isAsciiAlnum(text[k + 2]) || isLetter(text[k + 2]))) {
+        if (text.substr(k, 2) == "W/" && (k == 0 || !isAsciiAlnum(text[k - 1]))
+            && (k + 2 == text.size() || !isDigit(text[k + 2]))) {
             out += "WITH ";
             ++k;
             continue;
         }
-        // letter, digit, letter, "-", two digits, "-", three digits
-        const auto shape = [&](std::size_t at, std::string_view pattern) {
-            if (at + pattern.size() > text.size())
-                return false;
-            for (std::size_t n = 0; n < pattern.size(); ++n) {
-                const char c = text[at + n];
-                if (!(pattern[n] == 'a' ? isLetter(c) : pattern[n] == '9' ? isDigit(c) : c == pattern[n]))
-                    return false;
-            }
-            const std::size_t end = at + pattern.size();
-            return end == text.size() || !isAsciiAlnum(text[end]);
-        };
-        if (wordStart && shape(k, "a9a-99-999")) {
+        if (wordOfShape(text, k, "a9a-99-999")) {
             out.append(text, k, 3).append(text, k + 4, 2).append(text, k + 7, 3);
             k += 9;
             continue;
@@ -168,6 +170,12 @@ std::string withWrittenFormsRead(std::string text)
         out.push_back(text[k]);
     }
     return out;
+}
+
+// Letters and six digits or more: a number no other record shares
+bool isPartNumber(const Word &model)
+{
+    return model.digits >= 6 && model.digits < model.text.size();
 }
 
 bool isGeForcePrefix(std::string_view w)
@@ -217,6 +225,25 @@ const std::vector<std::pair<std::string, Maker>> &chineseMakers()
         return v;
     }();
     return all;
+}
+
+// The maker's own name as the lists write it ("APPLE")
+std::string_view makerName(Maker maker)
+{
+    static const std::vector<std::pair<Maker, std::string>> all = [] {
+        std::vector<std::pair<Maker, std::string>> v;
+        for (const WrittenNames::MakerWord &m : WrittenNames::makers()) {
+            if (m.named && m.word.front().unicode() < 0x80
+                && std::none_of(v.begin(), v.end(), [&](const auto &known) { return known.first == m.maker; }))
+                v.emplace_back(m.maker, m.word.toString().toStdString());
+        }
+        return v;
+    }();
+    for (const auto &[m, name] : all) {
+        if (m == maker)
+            return name;
+    }
+    return {};
 }
 
 std::size_t hashOf(std::string_view text)
@@ -270,7 +297,7 @@ FullName::FullName(QStringView normalised)
         }
         text = std::move(plain);
     }
-    text = withWrittenFormsRead(std::move(text));
+    text = withWrittenFormsRead(text);
     // the Chinese names and miswritings read in place; a short form in a second reading,
     // since "R9 290" is a Radeon as written
     text = withNamesRead(text, false);
@@ -422,9 +449,8 @@ bool FullName::present(std::string_view word) const
 // "16+512", "8+256G", "16+1T": memory and storage, never a model
 bool FullName::plusJoined(std::size_t token) const
 {
-    const auto number = [&](std::size_t k) { return !m_tokens[k].cjk && isDigit(m_tokens[k].text.front()); };
-    return (token > 0 && m_tokens[token].separatorBefore == '+' && number(token - 1))
-        || (token + 1 < m_tokens.size() && m_tokens[token + 1].separatorBefore == '+' && number(token + 1));
+    return (token > 0 && m_tokens[token].separatorBefore == '+' && number(m_tokens[token - 1]))
+        || (token + 1 < m_tokens.size() && m_tokens[token + 1].separatorBefore == '+' && number(m_tokens[token + 1]));
 }
 
 bool FullName::isQuantity(std::size_t token, std::size_t from, std::size_t to) const
@@ -533,11 +559,7 @@ bool FullName::stands(const ListVocabulary &lists, const Candidate &c, std::size
         return true; // the text glues the record's own word to it: "RTX2060", "VEGA8"
     if (partMaker != Maker::None)
         return !weak;
-    if (m_before.size() != m_tokens.size())
-        m_before.assign(m_tokens.size(), std::nullopt);
-    if (!m_before[token])
-        m_before[token] = wordBefore(lists, token);
-    const Before &before = *m_before[token];
+    const Before &before = beforeAt(lists, token);
     switch (before.kind) {
     case Before::Nothing:
         return !weak;
@@ -545,7 +567,7 @@ bool FullName::stands(const ListVocabulary &lists, const Candidate &c, std::size
         return !weak && (record.maker == Maker::None || record.maker == before.maker);
     case Before::Series:
         // "RX 6600" is no GeForce 6600; a long part number ("X1P64100") tells its record alone
-        if (!recordHas(words, 0, c.model, before.word) && !(words[c.model].digits >= 6 && words[c.model].digits < words[c.model].text.size()))
+        if (!recordHas(words, 0, c.model, before.word) && !isPartNumber(words[c.model]))
             return false;
         return !weak || (c.model > 0 && words[c.model - 1U].text == before.word);
     }
@@ -558,6 +580,30 @@ bool FullName::partNumberAt(std::size_t token, const Candidate &c) const
 {
     const Token &t = m_tokens[token];
     return t.separatorBefore == '-' && c.to < t.text.size() && isLetter(t.text[c.to]);
+}
+
+const FullName::Before &FullName::beforeAt(const ListVocabulary &lists, std::size_t token) const
+{
+    if (m_before.size() != m_tokens.size())
+        m_before.assign(m_tokens.size(), std::nullopt);
+    if (!m_before[token])
+        m_before[token] = wordBefore(lists, token);
+    return *m_before[token];
+}
+
+// A variant is written after its model: "MacBook Pro M3" is no M3 Pro.
+bool FullName::writtenAfter(std::string_view word, std::size_t token, const Candidate &c) const
+{
+    if (std::find(m_read.begin(), m_read.end(), word) != m_read.end()
+        || m_tokens[token].text.substr(c.from).find(word) != std::string_view::npos) // glued: "1660TI"
+        return true;
+    if (!word.empty() && static_cast<unsigned char>(word.front()) >= 0x80)
+        return present(word);
+    for (std::size_t k = token + 1; k < m_tokens.size() && m_tokens[k].separatorBefore != '|'; ++k) {
+        if (m_tokens[k].text == word)
+            return true;
+    }
+    return false;
 }
 
 bool FullName::knownAt(const ListVocabulary &lists, std::string_view letters) const
@@ -591,15 +637,15 @@ bool FullName::settle(const ListVocabulary &lists, std::vector<Candidate> &candi
     const auto plain = [&](const Candidate &c) {
         const std::span<const Word> words = lists.words(c.slot);
         for (std::size_t k = c.model + 1U; k < words.size(); ++k) {
-            if (!present(words[k].text)
-                && ((words[k].has(ListVocabulary::Variant) && c.how != How::Family) || ListVocabulary::isWrittenForm(words[k].text)))
+            if (!writtenAfter(words[k].text, token, c)
+                && ((words[k].has(ListVocabulary::Variant) && c.how != How::Family) || words[k].has(ListVocabulary::WrittenForm)))
                 return false;
         }
         return true;
     };
     if (std::any_of(candidates.begin(), candidates.end(), plain))
         std::erase_if(candidates, [&](const Candidate &c) { return !plain(c); });
-    if (m_before.size() != m_tokens.size() || !m_before[token] || m_before[token]->kind != Before::MakerName) {
+    if (beforeAt(lists, token).kind != Before::MakerName) {
         pickBest(lists, candidates, token, named);
         return true;
     }
@@ -715,16 +761,25 @@ FullName::Named FullName::named(const ListVocabulary &lists) const
         if (a.from != 0 || a.token == 0 || (!isDigit(t.text.front()) && a.to != t.text.size()) || m_tokens[a.token - 1].cjk
             || (t.separatorBefore != '\0' && t.separatorBefore != '-' && t.separatorBefore != '_'))
             continue;
-        spaced.assign(m_tokens[a.token - 1].text).append(" ").append(m_alignedText[n]);
-        for (const ListVocabulary::Key &key : lists.keysFor(spaced)) {
-            const std::span<const Word> words = lists.words(key.slot);
-            if (std::any_of(words.begin(), words.end(), [&](const Word &w) {
-                    return !w.has(ListVocabulary::MakerName) && !w.has(ListVocabulary::Form)
-                        && !w.has(ListVocabulary::Descriptive) && !w.has(ListVocabulary::Clock) && !present(w.text);
-                }))
-                continue;
-            placed.push_back({a.token, a.from, lists.record(key.slot).letter,
-                              {key.slot, key.model, key.first, a.from, a.to, How::Model}});
+        // after the word before it, or after its maker's name where the text names the maker
+        // elsewhere ("MacBook Air M2" is the Apple M2)
+        std::vector<std::string_view> before{m_tokens[a.token - 1].text};
+        if (!isDigit(t.text.front())) {
+            for (const auto &[token, maker] : m_makers)
+                before.push_back(makerName(maker));
+        }
+        for (const std::string_view word : before) {
+            spaced.assign(word).append(" ").append(m_alignedText[n]);
+            for (const ListVocabulary::Key &key : lists.keysFor(spaced)) {
+                const std::span<const Word> words = lists.words(key.slot);
+                if (std::any_of(words.begin(), words.end(), [&](const Word &w) {
+                        return !w.has(ListVocabulary::MakerName) && !w.has(ListVocabulary::Form)
+                            && !w.has(ListVocabulary::Descriptive) && !w.has(ListVocabulary::Clock) && !present(w.text);
+                    }))
+                    continue;
+                placed.push_back({a.token, a.from, lists.record(key.slot).letter,
+                                  {key.slot, key.model, key.first, a.from, a.to, How::Model}});
+            }
         }
     }
     // a record once a place, by its widest glue

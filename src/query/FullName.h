@@ -81,6 +81,7 @@ private:
         std::string_view word;
     };
     Before wordBefore(const ListVocabulary &lists, std::size_t token) const;
+    const Before &beforeAt(const ListVocabulary &lists, std::size_t token) const; // wordBefore, once a token
     bool stands(const ListVocabulary &lists, const Candidate &c, std::size_t token) const;
     bool quantityAt(std::size_t token, std::size_t from, std::size_t to) const; // isQuantity, once a place
     bool knownAt(const ListVocabulary &lists, std::string_view letters) const;  // lists.isKnown, once
@@ -98,6 +99,7 @@ private:
     void pickBest(const ListVocabulary &lists, std::span<const Candidate> candidates, std::size_t token,
                   std::vector<Won> &named) const;
     bool partNumberAt(std::size_t token, const Candidate &c) const;
+    bool writtenAfter(std::string_view word, std::size_t token, const Candidate &c) const;
     static Named contest(const ListVocabulary &lists, const std::vector<Won> &named);
     bool plusJoined(std::size_t token) const;
 

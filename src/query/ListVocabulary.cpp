@@ -34,6 +34,11 @@ bool holds(const std::vector<std::string> &sorted, std::string_view word)
     return std::binary_search(sorted.begin(), sorted.end(), word, std::less<>());
 }
 
+bool holdsAnywhere(const std::vector<std::string> &words, std::string_view text)
+{
+    return std::any_of(words.begin(), words.end(), [&](const std::string &w) { return text.find(w) != std::string_view::npos; });
+}
+
 const std::vector<std::string> &formWords()
 {
     static const std::vector<std::string> all = utf8(WrittenNames::formWords());
@@ -195,19 +200,13 @@ bool ListVocabulary::isFamilyWord(std::string_view word)
 bool ListVocabulary::isLaptopWord(std::string_view text)
 {
     static const std::vector<std::string> all = utf8(WrittenNames::laptopWords());
-    return std::any_of(all.begin(), all.end(), [&](const std::string &w) { return text.find(w) != std::string_view::npos; });
+    return holdsAnywhere(all, text);
 }
 
 bool ListVocabulary::isDesktopWord(std::string_view text)
 {
     static const std::vector<std::string> all = utf8(WrittenNames::desktopWords());
-    return std::any_of(all.begin(), all.end(), [&](const std::string &w) { return text.find(w) != std::string_view::npos; });
-}
-
-bool ListVocabulary::isWrittenForm(std::string_view word)
-{
-    static const std::vector<std::string> all = utf8(WrittenNames::writtenFormWords());
-    return holds(all, word);
+    return holdsAnywhere(all, text);
 }
 
 std::uint16_t ListVocabulary::flagsFor(const Word &w)
@@ -225,6 +224,9 @@ std::uint16_t ListVocabulary::flagsFor(const Word &w)
         flags |= Form;
     if (holds(mobileFormWords(), w.text))
         flags |= MobileForm;
+    static const std::vector<std::string> writtenForms = utf8(WrittenNames::writtenFormWords());
+    if (holds(writtenForms, w.text))
+        flags |= WrittenForm;
     if (holds(variantWords(), w.text) || hasVariantShape(w.text))
         flags |= Variant;
     if (isDescriptive(w.text))

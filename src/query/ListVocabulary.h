@@ -31,6 +31,7 @@ public:
         Variant = 1 << 5,     // after a model: another product ("TI", "V2", "3GB")
         Descriptive = 1 << 6, // "GRAPHICS", "APU"
         Cjk = 1 << 7,
+        WrittenForm = 1 << 8, // "MAX" of Max-Q: the text must write it for the record to be meant
     };
     struct Word
     {
@@ -96,8 +97,6 @@ public:
     static bool isFamilyWord(std::string_view word);
     static bool isLaptopWord(std::string_view text);
     static bool isDesktopWord(std::string_view text);
-    // A form word the text must write for the record to be meant: "MAX" of Max-Q.
-    static bool isWrittenForm(std::string_view word);
 
 private:
     static std::uint16_t flagsFor(const Word &w);

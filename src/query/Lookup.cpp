@@ -1,6 +1,7 @@
 #include "query/Lookup.h"
 
 #include "data/WrittenNames.h"
+#include "query/ModelNumber.h"
 
 #include <QRegularExpression>
 
@@ -37,31 +38,35 @@ bool Lookup::readNewer()
 Lookup::Result Lookup::find(const Conditions &c, QChar excluded, int lastSlot, int atMost)
 {
     using Reading = RecordSearch::Reading;
-    const MatchMode mode = chooseMatchMode(c);
-    Result result{{m_search.asTyped(c, excluded, lastSlot, atMost), {}, mode, Reading::AsTyped}, {}, {}, false};
+    Result result{{{}, {}, chooseMatchMode(c), Reading::AsTyped}, {}, {}, false};
     // the parts read on their own: the query, or each condition of an OR query
     std::vector<Conditions> parts;
-    if (mode == MatchMode::MainOnly || mode == MatchMode::And) {
+    if (result.lists.mode == MatchMode::MainOnly || result.lists.mode == MatchMode::And) {
         parts.push_back(c);
     } else {
         for (const QString &condition : eitherConditions(c))
             parts.push_back({condition});
     }
-    // as specified wherever every condition is found in the lists as typed
-    bool asSpecified = !result.lists.hits.empty();
-    for (std::size_t k = 0; asSpecified && parts.size() > 1 && k < parts.size(); ++k)
-        asSpecified = !m_search.asTyped(parts[k], excluded, lastSlot, 1).empty();
-    if (asSpecified)
+    // as typed in the lists: the union of the parts is the query's scan, as specified, and
+    // is all there is where every part finds something
+    std::vector<std::vector<int>> typed;
+    for (const Conditions &part : parts) {
+        typed.push_back(m_search.asTyped(part, excluded, lastSlot, atMost));
+        addSorted(result.lists.hits, typed.back());
+    }
+    cut(result.lists.hits, atMost);
+    if (std::none_of(typed.begin(), typed.end(), [](const std::vector<int> &hits) { return hits.empty(); }))
         return result;
 
     const bool withNewer = takesNewer(excluded) && readNewer();
     std::vector<std::unique_ptr<RecordSearch::Forms>> forms;
     std::vector<std::vector<int>> newerOf(parts.size());
     bool newerShown = false;
-    result.lists.hits.clear();
     for (std::size_t k = 0; k < parts.size(); ++k) {
         forms.push_back(std::make_unique<RecordSearch::Forms>(parts[k]));
-        const RecordSearch::Found found = m_search.find(*forms.back(), excluded, lastSlot, atMost, withNewer);
+        if (!typed[k].empty())
+            continue;
+        const RecordSearch::Found found = m_search.findLater(*forms.back(), excluded, lastSlot, atMost, withNewer);
         addSorted(result.lists.hits, found.hits);
         newerOf[k] = found.newer;
         newerShown |= found.newerNamed;
@@ -83,6 +88,17 @@ Lookup::Result Lookup::find(const Conditions &c, QChar excluded, int lastSlot, i
             return namesGraphicsChip(p.main) || namesGraphicsChip(p.andCondition);
         });
     return result;
+}
+
+QString Lookup::thisProcessor(const QStringList &names, int lastSlot)
+{
+    const QString model = extractModelNumber(processorReport(names));
+    if (!model.isEmpty() || names.isEmpty())
+        return model;
+    // no Core model to cut (AMD, Core Ultra, Apple, Snapdragon ...): the name as the system
+    // gives it, where some reading finds it
+    const Result found = find(normaliseConditions({names.constFirst()}), u'A', lastSlot, 1);
+    return found.lists.hits.empty() && found.newer.empty() ? QString() : names.constFirst();
 }
 
 bool Lookup::namesGraphicsChip(QStringView normalised)

@@ -38,6 +38,10 @@ public:
     // As RecordSearch::find; the newer table is read at the first query that needs it.
     Result find(const Conditions &normalised, QChar excluded, int lastSlot, int atMost);
 
+    // What this computer's processor is looked up by: the Core model cut from the names,
+    // else the first name whole where some reading finds it; empty for neither.
+    QString thisProcessor(const QStringList &names, int lastSlot);
+
     const NewerTable &newerTable() const { return m_newerTable; }
 
     // Whether a category's excluded list letter lets newer processors be shown: ALL and

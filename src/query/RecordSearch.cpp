@@ -96,26 +96,28 @@ bool anyProcessor(const SearchIndex &index, const std::vector<int> &slots)
 
 } // namespace
 
-RecordSearch::Found RecordSearch::find(const Conditions &c, QChar excluded, int lastSlot, int atMost, bool withNewer)
-{
-    Forms forms(c);
-    return find(forms, excluded, lastSlot, atMost, withNewer);
-}
-
 std::vector<int> RecordSearch::asTyped(const Conditions &c, QChar excluded, int lastSlot, int atMost)
 {
     prepareIndex(lastSlot);
     return asTyped(c, excluded, {lastSlot, true, false}, atMost).hits;
 }
 
-RecordSearch::Found RecordSearch::find(Forms &forms, QChar excluded, int lastSlot, int atMost, bool withNewer)
+RecordSearch::Found RecordSearch::find(const Conditions &c, QChar excluded, int lastSlot, int atMost)
+{
+    prepareIndex(lastSlot);
+    // as specified in the lists
+    Found found = asTyped(c, excluded, {lastSlot, true, false}, atMost);
+    if (!found.hits.empty())
+        return found;
+    Forms forms(c);
+    return findLater(forms, excluded, lastSlot, atMost, false);
+}
+
+RecordSearch::Found RecordSearch::findLater(Forms &forms, QChar excluded, int lastSlot, int atMost, bool withNewer)
 {
     prepareIndex(lastSlot);
     withNewer = withNewer && m_newerCount > 0 && excluded != u'C';
-    // as specified in the lists; then the newer table as typed
-    Found found = asTyped(forms.conditions(), excluded, {lastSlot, true, false}, atMost);
-    if (!found.hits.empty())
-        return found;
+    Found found{{}, {}, chooseMatchMode(forms.conditions()), Reading::AsTyped};
     if (withNewer) {
         Found newer = asTyped(forms.conditions(), excluded, {lastSlot, false, true}, atMost);
         if (!newer.newer.empty()) {

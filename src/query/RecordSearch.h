@@ -73,9 +73,11 @@ public:
 
     // normalised: the conditions after normaliseConditions, the main one not empty;
     // excluded: the list letter the category leaves out; the lists in slots 1 to lastSlot.
-    // withNewer: the newer table's records are searched too (never under the GPU category).
-    Found find(const Conditions &normalised, QChar excluded, int lastSlot, int atMost, bool withNewer = false);
-    Found find(Forms &forms, QChar excluded, int lastSlot, int atMost, bool withNewer = false);
+    // Every reading of the lists alone.
+    Found find(const Conditions &normalised, QChar excluded, int lastSlot, int atMost);
+    // What find adds where the lists find nothing as typed: the newer table as typed (with
+    // withNewer, never under the GPU category), then the later readings.
+    Found findLater(Forms &forms, QChar excluded, int lastSlot, int atMost, bool withNewer);
     // The query as typed in the lists alone, as specified.
     std::vector<int> asTyped(const Conditions &normalised, QChar excluded, int lastSlot, int atMost);
     // What the readings find in the newer table alone: the first that finds anything.

@@ -55,6 +55,14 @@ QString conditionNoteLine(int field, std::optional<RecordSearch::Reading> readin
     return QStringLiteral("注:") + which + QStringLiteral("照原样无匹配,以下含") + how + QStringLiteral("匹配的记录。\r\n");
 }
 
+QString notesAbove(const Lookup::Result &found)
+{
+    QString notes = found.lists.hits.empty() ? QString() : readingNoteLine(found.lists.reading);
+    for (const Lookup::ConditionNote &note : found.notes)
+        notes += conditionNoteLine(note.field, note.reading);
+    return notes;
+}
+
 QString newerNoteText(bool anyMarked, bool besideLists)
 {
     return (besideLists ? QStringLiteral("注:含榜单外型号;下为Blender Open Data的CPU渲染分(2026-10快照)。\r\n")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/NewerTable.h"
+#include "query/Lookup.h"
 #include "query/RecordSearch.h"
 
 #include <QLocale>
@@ -31,6 +32,9 @@ QString missLine(QChar excluded = QChar());
 // A condition of an OR query read more kindly than typed, or found by no reading: which
 // one (0 the main condition, 1 to 4 the OR ones) and how (with its CR LF).
 QString conditionNoteLine(int field, std::optional<RecordSearch::Reading> reading);
+// The lines above the lists' table: the reading of a query read as one where it found rows
+// there, then a line for each condition of an OR query read more kindly or not found.
+QString notesAbove(const Lookup::Result &found);
 
 // Above the newer processors' table: two note lines saying what the rows below are, whether
 // the lists found nothing or only part of the query, and what a row's mark means.

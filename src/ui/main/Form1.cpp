@@ -493,10 +493,7 @@ void Form1::RunQuery()
     const Lookup::Result found = m_lookup.find(c, excluded, MAXrecn1, ResultTable::kMaxRows + 1);
     BeginResultTable();
     ii = 0;
-    QString notes = found.lists.hits.empty() ? QString() : ResultTable::readingNoteLine(found.lists.reading);
-    for (const Lookup::ConditionNote &note : found.notes)
-        notes += ResultTable::conditionNoteLine(note.field, note.reading);
-    m_resultText.prepend(notes);
+    m_resultText.prepend(ResultTable::notesAbove(found));
     bool capped = false;
     for (const int slot : found.lists.hits) {
         if (ii >= ResultTable::kMaxRows) {
@@ -634,14 +631,7 @@ void Form1::Command6_Click()
 {
     const QStringList names = m_platform.processorNames();
     const QString report = processorReport(names);
-    QString model = extractModelNumber(report);
-    // no Core model to cut (AMD, Core Ultra, Apple, Snapdragon ...): the name as the system
-    // gives it, where some reading finds it; else the fields stay as the user left them
-    if (model.isEmpty() && !names.isEmpty()) {
-        const Lookup::Result found = m_lookup.find(normaliseConditions({names.constFirst()}), u'A', MAXrecn1, 1);
-        if (!found.lists.hits.empty() || !found.newer.empty())
-            model = names.constFirst();
-    }
+    const QString model = m_lookup.thisProcessor(names, MAXrecn1); // none: the fields stay as they are
     if (!model.isEmpty()) {
         Command3_Click();
         Text1->setText(model);

@@ -203,8 +203,6 @@ void TstForm1Info::processorWithoutCoreModel_data()
                                                      << QStringLiteral("i5-12400F") << QStringList{"N293"};
     QTest::newRow("AMD, in the lists") << QStringList{"AMD Ryzen 7 3700X 8-Core Processor"}
                                        << QStringLiteral("AMD Ryzen 7 3700X 8-Core Processor") << QStringList{"C57"};
-    QTest::newRow("Core Ultra") << QStringList{"Intel(R) Core(TM) Ultra 7 155H"} << QStringLiteral("Intel(R) Core(TM) Ultra 7 155H")
-                                << QStringList{"N302"};
     QTest::newRow("Snapdragon") << QStringList{"Snapdragon(R) X Plus - X1P64100 - Qualcomm(R) Oryon(TM) CPU"}
                                 << QStringLiteral("Snapdragon(R) X Plus - X1P64100 - Qualcomm(R) Oryon(TM) CPU") << QStringList{"N218*"};
 }

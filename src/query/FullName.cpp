@@ -278,6 +278,19 @@ bool recordHas(std::span<const Word> words, std::size_t from, std::size_t to, st
 } // namespace
 
 FullName::FullName(QStringView normalised)
+    : m_text(readText(normalised))
+{
+    tokenise();
+    readTokens();
+    m_laptop = ListVocabulary::isLaptopWord(m_text);
+    m_desktop = ListVocabulary::isDesktopWord(m_text);
+    indexPresence();
+}
+
+// The text with the makers' marks taken out ("Core(TM)"), the makers' own forms and the
+// Chinese names and miswritings read in place; the short forms in a second reading after
+// " | ", since "R9 290" is a Radeon as written.
+std::string FullName::readText(QStringView normalised)
 {
     std::string text = normalised.toString().toStdString(); // upper case already
     if (std::any_of(text.begin(), text.end(), [](char c) { return c == '(' || static_cast<unsigned char>(c) >= 0x80; })) {
@@ -298,17 +311,20 @@ FullName::FullName(QStringView normalised)
         text = std::move(plain);
     }
     text = withWrittenFormsRead(text);
-    // the Chinese names and miswritings read in place; a short form in a second reading,
-    // since "R9 290" is a Radeon as written
     text = withNamesRead(text, false);
     const std::string read = withNamesRead(text, true);
     if (read != text) {
         text += " | ";
         text += read;
     }
-    m_text = std::move(text);
-    const std::string_view all = m_text;
+    return text;
+}
 
+// Words: ASCII runs of letters and digits (a decimal point kept), runs of Chinese and other
+// letters; what stands between them is remembered as the separator before.
+void FullName::tokenise()
+{
+    const std::string_view all = m_text;
     char separator = '\0';
     int gap = 0;
     for (std::size_t k = 0; k < all.size();) {
@@ -360,7 +376,12 @@ FullName::FullName(QStringView normalised)
     }
     if (m_tokens.size() > 0xFFFF)
         m_tokens.resize(0xFFFF);
+}
 
+// What the words say: every run of letters or digits a glue may read, the makers named, the
+// marks glued to a number ("RTX2070M", "1660S"), memory written as the lists' variant.
+void FullName::readTokens()
+{
     for (std::size_t n = 0; n < m_tokens.size(); ++n) {
         const Token &t = m_tokens[n];
         const std::span<const std::uint8_t> runs = t.runs();
@@ -406,9 +427,11 @@ FullName::FullName(QStringView normalised)
                  && m_tokens[n + 1].closeToBefore && (m_tokens[n + 1].text == "G" || m_tokens[n + 1].text == "GB"))
             m_read.push_back(std::string(t.text) + "GB");
     }
-    m_laptop = ListVocabulary::isLaptopWord(m_text);
-    m_desktop = ListVocabulary::isDesktopWord(m_text);
-    // which words the text writes, looked up by hash
+}
+
+// Which words the text writes, looked up by hash.
+void FullName::indexPresence()
+{
     m_alignedText.reserve(m_aligned.size());
     for (const Aligned &a : m_aligned)
         m_alignedText.push_back(textOf(a));
@@ -713,21 +736,20 @@ void FullName::pickBest(const ListVocabulary &lists, std::span<const Candidate> 
     }
 }
 
-FullName::Named FullName::named(const ListVocabulary &lists) const
+// A short number tells little: all of such a record's name must be there ("Vega 8", not the
+// "R9" of "Radeon R9 Fury", nor the "4" of "AM4").
+bool FullName::wholeNameWritten(std::span<const Word> words) const
 {
-    std::vector<Won> named;
-    // candidates with where their model stands: token, place, list letter
-    struct Placed
-    {
-        std::size_t token, at;
-        char letter;
-        Candidate c;
-        std::uint64_t key() const
-        {
-            return std::uint64_t(token) << 40 | std::uint64_t(at) << 32 | std::uint64_t(std::uint8_t(letter)) << 24
-                | std::uint64_t(c.slot);
-        }
-    };
+    return std::none_of(words.begin(), words.end(), [&](const Word &w) {
+        return !w.has(ListVocabulary::MakerName) && !w.has(ListVocabulary::Form) && !w.has(ListVocabulary::Descriptive)
+            && !w.has(ListVocabulary::Clock) && !present(w.text);
+    });
+}
+
+// Every record whose model the text glues as the lists write it ("RTX2060", "I59300H"), or
+// writes after the word before it ("VEGA 8"); a record once a place, by its widest glue.
+std::vector<FullName::Placed> FullName::placedModels(const ListVocabulary &lists) const
+{
     std::vector<Placed> placed;
     placed.reserve(64);
     for (std::size_t n = 0; n < m_aligned.size(); ++n) {
@@ -737,13 +759,7 @@ FullName::Named FullName::named(const ListVocabulary &lists) const
             continue; // every model number has a digit
         for (const ListVocabulary::Key &key : lists.keysFor(glue)) {
             const std::span<const Word> words = lists.words(key.slot);
-            // a short number tells little: all of such a record's name must be there ("Vega 8",
-            // not the "R9" of "Radeon R9 Fury", nor the "4" of "AM4")
-            if (words[key.model].digits < 3
-                && std::any_of(words.begin(), words.end(), [&](const Word &w) {
-                       return !w.has(ListVocabulary::MakerName) && !w.has(ListVocabulary::Form)
-                           && !w.has(ListVocabulary::Descriptive) && !w.has(ListVocabulary::Clock) && !present(w.text);
-                   }))
+            if (words[key.model].digits < 3 && !wholeNameWritten(words))
                 continue;
             std::size_t modelAt = a.from;
             for (std::size_t k = key.first; k < key.model; ++k)
@@ -752,7 +768,6 @@ FullName::Named FullName::named(const ListVocabulary &lists) const
                               {key.slot, key.model, key.first, a.from, a.to, How::Model}});
         }
     }
-    // a short model number stands after the word it follows in the lists: "VEGA 8"
     std::string spaced;
     for (std::size_t n = 0; n < m_aligned.size(); ++n) {
         const Aligned &a = m_aligned[n];
@@ -771,31 +786,25 @@ FullName::Named FullName::named(const ListVocabulary &lists) const
         for (const std::string_view word : before) {
             spaced.assign(word).append(" ").append(m_alignedText[n]);
             for (const ListVocabulary::Key &key : lists.keysFor(spaced)) {
-                const std::span<const Word> words = lists.words(key.slot);
-                if (std::any_of(words.begin(), words.end(), [&](const Word &w) {
-                        return !w.has(ListVocabulary::MakerName) && !w.has(ListVocabulary::Form)
-                            && !w.has(ListVocabulary::Descriptive) && !w.has(ListVocabulary::Clock) && !present(w.text);
-                    }))
-                    continue;
-                placed.push_back({a.token, a.from, lists.record(key.slot).letter,
-                                  {key.slot, key.model, key.first, a.from, a.to, How::Model}});
+                if (wholeNameWritten(lists.words(key.slot)))
+                    placed.push_back({a.token, a.from, lists.record(key.slot).letter,
+                                      {key.slot, key.model, key.first, a.from, a.to, How::Model}});
             }
         }
     }
-    // a record once a place, by its widest glue
     std::sort(placed.begin(), placed.end(), [](const Placed &x, const Placed &y) {
         return x.key() != y.key() ? x.key() < y.key() : x.c.to - x.c.from > y.c.to - y.c.from;
     });
     placed.erase(std::unique(placed.begin(), placed.end(), [](const Placed &x, const Placed &y) { return x.key() == y.key(); }),
                  placed.end());
-    // the numbers the text writes, for a family and for a number the lists only extend
-    struct Number
-    {
-        std::size_t token, from, to;
-        bool family;
-    };
+    return placed;
+}
+
+// The numbers of three digits or more that end a word: a family's ("200 Series"), or one the
+// lists may only extend ("9850").
+std::vector<FullName::Number> FullName::numbersWritten() const
+{
     std::vector<Number> numbers;
-    numbers.reserve(8);
     for (std::size_t n = 0; n < m_tokens.size(); ++n) {
         const Token &t = m_tokens[n];
         const std::span<const std::uint8_t> runs = t.runs();
@@ -808,77 +817,99 @@ FullName::Named FullName::named(const ListVocabulary &lists) const
             }
         }
     }
-    const auto byLetter = [&](std::vector<Candidate> &all, std::size_t token) {
-        for (const char letter : {'C', 'G', 'N'}) {
-            std::vector<Candidate> some;
-            for (const Candidate &c : all) {
-                if (lists.record(c.slot).letter == letter)
-                    some.push_back(c);
-            }
-            if (!some.empty())
-                settle(lists, some, token, named);
+    return numbers;
+}
+
+// A processor, a graphics chip and a newer processor at one place are settled apart.
+void FullName::settleEachList(const ListVocabulary &lists, const std::vector<Candidate> &all, std::size_t token,
+                              std::vector<Won> &named) const
+{
+    for (const char letter : {'C', 'G', 'N'}) {
+        std::vector<Candidate> some;
+        for (const Candidate &c : all) {
+            if (lists.record(c.slot).letter == letter)
+                some.push_back(c);
         }
-    };
-    for (const Number &number : numbers) {
-        if (!number.family)
-            continue;
-        const std::string_view digits = std::string_view(m_tokens[number.token].text).substr(number.from, number.to - number.from);
-        std::string_view prefix = digits;
-        while (prefix.size() > 1 && prefix.back() == '0')
-            prefix.remove_suffix(1);
-        std::vector<Candidate> members;
-        lists.forEachModelInFamily(digits, prefix, [&](int slot, std::uint8_t model) {
-            // a desktop family leaves out the laptop chips: "HD 6800M" is not of "HD 6800"
-            if (lists.words(slot)[model].text.find('M') == std::string_view::npos)
-                members.push_back({slot, model, model, std::uint8_t(number.from), std::uint8_t(number.to), How::Family});
-        });
-        byLetter(members, number.token);
+        if (!some.empty())
+            settle(lists, some, token, named);
     }
-    std::vector<std::pair<std::size_t, std::size_t>> found; // places where a record was named
+}
+
+// "Radeon R9 200 Series": the desktop models of the same digits' count and leading digits.
+void FullName::nameFamily(const ListVocabulary &lists, const Number &number, std::vector<Won> &named) const
+{
+    const std::string_view digits = std::string_view(m_tokens[number.token].text).substr(number.from, number.to - number.from);
+    std::string_view prefix = digits;
+    while (prefix.size() > 1 && prefix.back() == '0')
+        prefix.remove_suffix(1);
+    std::vector<Candidate> members;
+    lists.forEachModelInFamily(digits, prefix, [&](int slot, std::uint8_t model) {
+        // a desktop family leaves out the laptop chips: "HD 6800M" is not of "HD 6800"
+        if (lists.words(slot)[model].text.find('M') == std::string_view::npos)
+            members.push_back({slot, model, model, std::uint8_t(number.from), std::uint8_t(number.to), How::Family});
+    });
+    settleEachList(lists, members, number.token, named);
+}
+
+// A bare number the lists only write with letters after it: "9850" lists the 9850H and 9850HL.
+void FullName::nameExtended(const ListVocabulary &lists, const Number &number, std::vector<Won> &named) const
+{
+    const std::string_view digits = std::string_view(m_tokens[number.token].text).substr(number.from, number.to - number.from);
+    std::vector<Candidate> extended;
+    lists.forEachModelExtending(digits, [&](int slot, std::uint8_t model) {
+        extended.push_back({slot, model, model, std::uint8_t(number.from), std::uint8_t(number.to), How::Extended});
+    });
+    settleEachList(lists, extended, number.token, named);
+}
+
+// "TITAN RTX", "Intel UHD": every word of a record without a number, two at least.
+void FullName::nameWithoutNumber(const ListVocabulary &lists, Named &result) const
+{
+    for (const int slot : lists.recordsWithoutModel()) {
+        int held = 0;
+        bool all = true;
+        for (const Word &w : lists.words(slot)) {
+            const bool here = present(w.text);
+            held += here ? 1 : 0;
+            all &= here || ListVocabulary::makerWord(w.text) != Maker::None;
+        }
+        if (all && held >= 2) {
+            result.found.push_back(slot);
+            result.newerOwn |= lists.record(slot).letter == 'N';
+        }
+    }
+}
+
+FullName::Named FullName::named(const ListVocabulary &lists) const
+{
+    std::vector<Won> named;
+    const std::vector<Number> numbers = numbersWritten();
+    for (const Number &number : numbers) {
+        if (number.family)
+            nameFamily(lists, number, named);
+    }
+    // the records standing at each place of the text; a family's place is its members'
+    const std::vector<Placed> placed = placedModels(lists);
+    std::vector<std::pair<std::size_t, std::size_t>> settled;
     std::vector<Candidate> candidates;
     for (std::size_t k = 0; k < placed.size();) {
-        std::size_t end = k;
+        const Placed &at = placed[k];
         candidates.clear();
-        for (; end < placed.size() && placed[end].token == placed[k].token && placed[end].at == placed[k].at
-               && placed[end].letter == placed[k].letter;
-             ++end)
-            candidates.push_back(placed[end].c);
+        for (; k < placed.size() && placed[k].token == at.token && placed[k].at == at.at && placed[k].letter == at.letter; ++k)
+            candidates.push_back(placed[k].c);
         const bool familyPlace = std::any_of(numbers.begin(), numbers.end(), [&](const Number &n) {
-            return n.family && n.token == placed[k].token && n.from == placed[k].at;
+            return n.family && n.token == at.token && n.from == at.at;
         });
-        if (!familyPlace && settle(lists, candidates, placed[k].token, named))
-            found.emplace_back(placed[k].token, placed[k].at);
-        k = end;
+        if (!familyPlace && settle(lists, candidates, at.token, named))
+            settled.emplace_back(at.token, at.at);
     }
     for (const Number &number : numbers) {
-        if (number.family
-            || std::find(found.begin(), found.end(), std::pair(number.token, number.from)) != found.end())
-            continue;
-        const std::string_view digits = std::string_view(m_tokens[number.token].text).substr(number.from, number.to - number.from);
-        std::vector<Candidate> extended;
-        lists.forEachModelExtending(digits, [&](int slot, std::uint8_t model) {
-            extended.push_back({slot, model, model, std::uint8_t(number.from), std::uint8_t(number.to), How::Extended});
-        });
-        byLetter(extended, number.token);
+        if (!number.family && std::find(settled.begin(), settled.end(), std::pair(number.token, number.from)) == settled.end())
+            nameExtended(lists, number, named);
     }
     Named result = contest(lists, named);
-    if (result.found.empty() && !m_hasNumber) {
-        // "TITAN RTX", "Intel UHD": every word of a record without a number, two at least
-        for (const int slot : lists.recordsWithoutModel()) {
-            const std::span<const Word> words = lists.words(slot);
-            int held = 0;
-            bool all = true;
-            for (const Word &w : words) {
-                const bool here = present(w.text);
-                held += here ? 1 : 0;
-                all &= here || ListVocabulary::makerWord(w.text) != Maker::None;
-            }
-            if (all && held >= 2) {
-                result.found.push_back(slot);
-                result.newerOwn |= lists.record(slot).letter == 'N';
-            }
-        }
-    }
+    if (result.found.empty() && !m_hasNumber)
+        nameWithoutNumber(lists, result);
     std::sort(result.found.begin(), result.found.end());
     result.found.erase(std::unique(result.found.begin(), result.found.end()), result.found.end());
     return result;

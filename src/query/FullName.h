@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/WrittenNames.h"
+#include "query/ListVocabulary.h"
 
 #include <QStringView>
 
@@ -12,7 +13,6 @@
 #include <tuple>
 #include <vector>
 
-class ListVocabulary;
 
 // The third reading of a condition, tried only when neither the query as typed nor the
 // forgiving reading lists anything: a name as a computer, a tool, a shop or a person writes
@@ -71,6 +71,10 @@ private:
         How how;
     };
 
+    static std::string readText(QStringView normalised);
+    void tokenise();
+    void readTokens();
+    void indexPresence();
     std::string_view textOf(const Aligned &a) const;
     bool present(std::string_view word) const;
     bool isQuantity(std::size_t token, std::size_t from, std::size_t to) const;
@@ -101,6 +105,32 @@ private:
     bool partNumberAt(std::size_t token, const Candidate &c) const;
     bool writtenAfter(std::string_view word, std::size_t token, const Candidate &c) const;
     static Named contest(const ListVocabulary &lists, const std::vector<Won> &named);
+    // A candidate with where its model stands: token, place, list letter.
+    struct Placed
+    {
+        std::size_t token, at;
+        char letter;
+        Candidate c;
+        std::uint64_t key() const
+        {
+            return std::uint64_t(token) << 40 | std::uint64_t(at) << 32 | std::uint64_t(std::uint8_t(letter)) << 24
+                | std::uint64_t(c.slot);
+        }
+    };
+    struct Number
+    {
+        std::size_t token, from, to;
+        bool family; // "SERIES" follows
+    };
+    using Word = ListVocabulary::Word;
+    bool wholeNameWritten(std::span<const Word> words) const;
+    std::vector<Placed> placedModels(const ListVocabulary &lists) const;
+    std::vector<Number> numbersWritten() const;
+    void settleEachList(const ListVocabulary &lists, const std::vector<Candidate> &all, std::size_t token,
+                        std::vector<Won> &named) const;
+    void nameFamily(const ListVocabulary &lists, const Number &number, std::vector<Won> &named) const;
+    void nameExtended(const ListVocabulary &lists, const Number &number, std::vector<Won> &named) const;
+    void nameWithoutNumber(const ListVocabulary &lists, Named &result) const;
     bool plusJoined(std::size_t token) const;
 
     std::string m_text; // the text, then " | " and its names read where that differs
